@@ -1,0 +1,2 @@
+// Placeholder until the driver lands.
+#include "app/core/Translator.h"

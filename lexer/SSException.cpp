@@ -1,0 +1,2 @@
+// Placeholder until the lexer engine lands.
+#include "lexer/SSException.h"

@@ -1,0 +1,2 @@
+// Placeholder until the parser engine lands.
+#include "parser/SSYacc.h"

@@ -1,0 +1,2 @@
+// Placeholder until the reduce actions land.
+#include "translate/CYaccClass.h"

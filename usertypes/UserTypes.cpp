@@ -1,0 +1,2 @@
+// Placeholder until the user types land.
+#include "usertypes/UserTypes.h"
