@@ -45,6 +45,9 @@ class UserTypeTable {
   std::int32_t count_ = 0;
 };
 
+// The cell without the characters of code 32 or less at either end.
+std::string trimUserTypeCell(std::string_view cell);
+
 // Rebuilds the table from the rows: both cells trimmed of every character of code
 // 32 or less at both ends, an empty Pascal name taken from the C name, rows without
 // a C name skipped (they use no number). More than 256 named rows: UserTypeOverflow,

@@ -13,7 +13,8 @@ namespace morvane {
 std::string readFileBytes(const std::filesystem::path& file);
 
 // Replaces (or creates) the file with the bytes; std::runtime_error naming the file
-// and the reason on failure, the old file then left as it was.
+// and the reason on failure, the old file then left as it was. An existing file
+// without write permission is refused; a symbolic link stays and its file is replaced.
 void writeFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
 }  // namespace morvane

@@ -21,7 +21,7 @@ std::string commentLine(std::string_view line);
 // Rewrites the file so that every line feed is preceded by a carriage return. A line
 // feed that already follows one is left alone. The new content goes to a temporary
 // file beside the target, which then replaces it by rename, keeping its permissions;
-// on any failure the original is untouched and std::filesystem::filesystem_error or
+// a read-only file fails. On any failure the original is untouched and
 // std::runtime_error says why.
 void convertUnixToDos(const std::filesystem::path& file);
 

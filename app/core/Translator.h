@@ -7,8 +7,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "translate/CYaccClass.h"
@@ -18,6 +20,20 @@ namespace morvane {
 
 class SSLexTable;
 class SSYaccTable;
+
+// The status pane's texts.
+inline constexpr std::string_view kStatusTranslating = "translating...";
+inline constexpr std::string_view kStatusSuccess = "Sucess !!!";
+inline constexpr std::string_view kStatusError = "Error !!!";
+
+// The names the tables carry into their error messages.
+inline constexpr const char* kLexTableName = "c.dfa";
+inline constexpr const char* kParseTableName = "c.llr";
+
+// Fragment mode puts the text between these, with no line break added: the
+// fragment's lines keep their numbers, line 1 moves right by 13 columns.
+inline constexpr std::string_view kFragmentOpening = "void test() {";
+inline constexpr std::string_view kFragmentClosing = "}";
 
 struct TranslationRequest {
   std::string cText;              // the C editor's whole text, CR LF or LF line ends
@@ -45,9 +61,25 @@ struct TranslationResult {
   std::string pascalText() const;
 };
 
+// The text the lexer sees: the user types substituted (the table filled from the
+// rows; UserTypeOverflow when they name too many), every CR dropped, and in fragment
+// mode the wrapper around it.
+std::string prepareLexerText(std::string_view cText, bool fragmentMode, const UserTypeRows& rows,
+                             UserTypeTable& table);
+
+// Where a Translator gets its tables, on its first run. The default loads the
+// embedded items "dfa" and "llr"; tests hand in others. A loader that raises makes
+// that run an OtherError, and the next run tries again.
+struct TableLoaders {
+  std::function<std::unique_ptr<SSLexTable>()> lexTable;
+  std::function<std::unique_ptr<SSYaccTable>()> parseTable;
+  static TableLoaders embedded();
+};
+
 class Translator {
  public:
   Translator();
+  explicit Translator(TableLoaders loaders);
   ~Translator();
   Translator(const Translator&) = delete;
   Translator& operator=(const Translator&) = delete;
@@ -59,6 +91,10 @@ class Translator {
   const UserTypeTable& userTypeTable() const noexcept { return userTypes_; }
 
  private:
+  void loadTables();
+  void runParse(const TranslationRequest& request, TranslationProgress* progress, TranslationResult& result);
+
+  TableLoaders loaders_;
   std::unique_ptr<SSLexTable> lexTable_;
   std::unique_ptr<SSYaccTable> parseTable_;
   std::string outputText_;
