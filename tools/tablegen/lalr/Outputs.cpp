@@ -86,7 +86,10 @@ std::string namesSource(const Grammar& g) {
       "// Sorted by symbol number.\n"
       "constexpr SymbolName kSymbols[] = {\n"
       "    {-2, \"error\"},\n";
-  for (const Symbol& s : g.symbols) out += "    {" + std::to_string(s.number) + ", " + quoted(s.name) + "},\n";
+  std::vector<const Symbol*> byNumber;
+  for (const Symbol& s : g.symbols) byNumber.push_back(&s);
+  std::sort(byNumber.begin(), byNumber.end(), [](const Symbol* a, const Symbol* b) { return a->number < b->number; });
+  for (const Symbol* s : byNumber) out += "    {" + std::to_string(s->number) + ", " + quoted(s->name) + "},\n";
   out +=
       "};\n\n"
       "}  // namespace\n\n"
