@@ -27,6 +27,8 @@ class SSLex {
   SSLex& operator=(const SSLex&) = delete;
 
   // The next lexeme, or none at end of input (and again on every later call).
+  // An ignored match that consumed no text (nor the start-of-input marker) is
+  // treated as unmatched text: skipping it would find it again at the same place.
   RefPtr<SSLexLexeme> nextLexeme();
 
   void pushList(std::int32_t index);    // code 6 when out of range

@@ -6,6 +6,11 @@
 // other than a line feed, and is set to 1 by a line feed. A lexeme's offset is the
 // counter as it stood at the end of the text before it; so the first line counts
 // columns from 0 and every later line from 1.
+//
+// The accept mark and the trailing-context mark follow the start of every new
+// lexeme (consumeAccepted, discardScanned): a scan that accepts in its start state,
+// or ends in trailing context without a mark, then measures from the lexeme's own
+// start and never from a position or line count left over from an earlier lexeme.
 #pragma once
 
 #include <cstdint>
@@ -36,6 +41,9 @@ class SSLexConsumer {
   std::int32_t current() const noexcept { return current_; }
   bool atEnd() const noexcept { return atEnd_; }
   void clearAtEnd() noexcept { atEnd_ = false; }
+
+  // True when the accept mark lies past the lexeme start (some text was accepted).
+  bool hasAcceptedText() const noexcept { return acceptPosition_ > start_; }
 
   void markAccept() noexcept;       // accept mark := position, line delta, column
   void markTrailing() noexcept;     // trailing mark := position, line delta, column
@@ -76,9 +84,10 @@ class SSLexConsumer {
 // A consumer over a copy of a text in memory (the terminator is not copied).
 class SSLexStringConsumer : public SSLexConsumer {
  public:
-  // Copies the NUL-terminated text.
+  // Copies the NUL-terminated text (none: an empty text).
   explicit SSLexStringConsumer(const char* text);
-  // Copies the bytes of the view; they may hold NUL characters.
+  // Copies the bytes of the view; they may hold NUL characters. A text of 2 GiB or
+  // more raises std::length_error: positions are 32-bit.
   explicit SSLexStringConsumer(std::string_view text);
 };
 

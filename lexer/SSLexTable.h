@@ -11,6 +11,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace morvane {
@@ -40,12 +41,18 @@ struct SSLexFinalRecord {
 
 // One expression list: a DFA over characters (0..255 and the start marker -1) or,
 // inside a parse table, over token numbers.
+//
+// The rows are not kept as written: loading turns each into a dense next-state row
+// over -1..255 (the lexer's hot path) and a sorted list of ranges for every other
+// value, both giving exactly the answer of walking the written row.
 class SSLexExpressionList {
  public:
   // Builds the list from a block held in memory. `block` runs from the block's first
   // byte to the end of the enclosing image; the block's own size (its second word)
   // must fit in it. Checks the block magic (code 4 with `name`) and every offset.
-  SSLexExpressionList(std::span<const unsigned char> block, const char* name);
+  // `context` (such as "lookahead list 2") is put before the reason of a fault.
+  SSLexExpressionList(std::span<const unsigned char> block, const char* name,
+                      std::string_view context = {});
   ~SSLexExpressionList();
   SSLexExpressionList(const SSLexExpressionList&) = delete;
   SSLexExpressionList& operator=(const SSLexExpressionList&) = delete;
@@ -54,10 +61,18 @@ class SSLexExpressionList {
   // no transition for it. Rows are walked in order: for c = -1 the first transition
   // whose low is -1; otherwise the walk stops with no transition at the first low
   // above c and takes the first transition whose high is not below c.
-  std::int32_t nextState(std::int32_t c, std::int32_t state) const;
+  // A state outside the list has no transitions.
+  std::int32_t nextState(std::int32_t c, std::int32_t state) const noexcept {
+    if (static_cast<std::uint32_t>(state) >= static_cast<std::uint32_t>(stateCount_)) return -1;
+    if (c >= -1 && c <= kLastCharacter)
+      return dense_[static_cast<std::size_t>(state) * kDenseWidth + static_cast<std::size_t>(c + 1)];
+    return nextStateBeyondCharacters(c, state);
+  }
 
   // That state's final record. The caller keeps 0 <= state < stateCount().
-  const SSLexFinalRecord& finalRecord(std::int32_t state) const;
+  const SSLexFinalRecord& finalRecord(std::int32_t state) const noexcept {
+    return finals_[static_cast<std::size_t>(state)];
+  }
 
   std::int32_t stateCount() const noexcept { return stateCount_; }
   std::int32_t blockSize() const noexcept { return blockSize_; }
@@ -65,14 +80,28 @@ class SSLexExpressionList {
  private:
   friend class SSLexTable;
   struct FromFile {};
-  // The file loader's path: the block magic is not checked there.
-  SSLexExpressionList(std::span<const unsigned char> block, const char* name, FromFile);
-  void load(std::span<const unsigned char> block, const char* name, bool checkMagic);
+  // One piece of a row's answer for values other than -1: from `from` up to the
+  // next piece's `from`, the next state is `next`.
+  struct Piece {
+    std::int32_t from;
+    std::int32_t next;
+  };
+  static constexpr std::int32_t kLastCharacter = 255;
+  static constexpr std::size_t kDenseWidth = kLastCharacter + 2;  // -1..255
 
-  struct Impl;
-  std::unique_ptr<Impl> impl_;
+  // The file loader's path: the block magic is not checked there.
+  SSLexExpressionList(std::span<const unsigned char> block, const char* name,
+                      std::string_view context, FromFile);
+  void load(std::span<const unsigned char> block, const char* name, std::string_view context,
+            bool checkMagic);
+  std::int32_t nextStateBeyondCharacters(std::int32_t c, std::int32_t state) const noexcept;
+
   std::int32_t stateCount_ = 0;
   std::int32_t blockSize_ = 0;
+  std::vector<SSLexFinalRecord> finals_;
+  std::vector<std::int32_t> dense_;          // stateCount x kDenseWidth
+  std::vector<Piece> pieces_;                // every state's pieces, in state order
+  std::vector<std::uint32_t> firstPiece_;    // stateCount + 1 indexes into pieces_
 };
 
 // A loaded lexer table: its expression lists in file order.
