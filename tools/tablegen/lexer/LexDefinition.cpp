@@ -175,7 +175,9 @@ class DefinitionReader {
       } else if (flag == "push") {
         if (sawPush) fail("push given twice");
         sawPush = true;
-        rule.pushList = number(word(), "push needs a list number");
+        const std::string_view list = word();
+        if (list.empty()) fail("push needs a list number");
+        rule.pushList = number(list, "a list number after push");
         if (rule.pushList < 0) fail("push needs a list number of 0 or more");
       } else if (flag == "over") {
         const std::string name = tokenName(word());
