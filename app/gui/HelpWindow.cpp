@@ -1,0 +1,33 @@
+// HelpWindow.
+#include "app/gui/HelpWindow.h"
+
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace morvane {
+
+const char* const HelpWindow::kHelpFile = "qrc:/help/morvanehelp.html";
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("helpwindow"));
+  setWindowTitle(QStringLiteral("Morvane Help"));
+  browser_ = new QTextBrowser(this);
+  browser_->setOpenExternalLinks(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(browser_);
+  resize(560, 480);
+}
+
+void HelpWindow::showTopic(const QString& topic) {
+  QUrl url(QString::fromLatin1(kHelpFile));
+  url.setFragment(topic);
+  browser_->setSource(url);
+  browser_->scrollToAnchor(topic);
+  show();
+  raise();
+  activateWindow();
+}
+
+}  // namespace morvane
