@@ -1,0 +1,13 @@
+c = (char)x;
+n = (unsigned int)x;
+q = (int *)p;
+(void)g();
+(void)f(x);
+r = (void *)p;
+v = (const int)x;
+w = (const char *)s;
+z = (struct node *)p;
+u = (int (*)(int))p;
+k = (const)x;
+k = (const *)p;
+e = (enum color)i;

@@ -1,0 +1,13 @@
+c := Char(x);
+n := {UNSIGNED} Integer(x);
+q := Integer^(p);
+{VOID}g;
+{VOID}f(x);
+r := {VOID}^(p);
+v := {CONST} Integer(x);
+w := {CONST} Char^(s);
+z := node:Record^(p);
+u := Integer(^)(Integer)(p);
+k := {CONST}(x);
+k := {CONST}^(p);
+e := set of color(i);

@@ -1,0 +1,5 @@
+a:Integer;
+Procedure f(){{VOID}};
+Begin 
+a := 1;
+end;

@@ -1,0 +1,37 @@
+b,a:Integer;
+x:{UNSIGNED} Longint Integer;
+s:Byte;
+v:{CONST} Integer;
+x:{STATIC};
+;
+y,x:{STATIC};
+;
+;
+c:{CONST};
+;
+a:Integer;
+{ATTENTION!!! must be moved to body text}
+a:=1;
+b,a:Integer;
+{ATTENTION!!! must be moved to body text}
+a:=1;
+a: array [0..10-1] of Integer;
+a: array [0..10-1] of :{STATIC} Integer;
+f(a:Integer)Integer;
+f({VOID}):Integer;
+k:{STATIC} {CONST} Integer;
+z:Integer {STATIC};
+name^:{EXTERN} Char;
+r:{REGISTER} Integer;
+q:{AUTO} Integer;
+sc:{SIGNED} Char;
+d:Double;
+fl:Real;
+l:Longint;
+vp^:{VOID};
+ci:{CONST} Integer {STATIC};
+cu:{CONST} {UNSIGNED};
+ic:Integer {CONST};
+sic:{STATIC} Integer {CONST};
+count_t:{TYPEDEF} Integer;
+w:{CONST} {STATIC} {CONST} Integer;

@@ -1,0 +1,3 @@
+int a;
+int b;
+#define X 1

@@ -1,0 +1,4 @@
+int a;
+int b;
+UserDefined7000 x;
+int c;

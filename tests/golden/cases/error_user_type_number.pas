@@ -1,0 +1,2 @@
+a:Integer;
+b:Integer;

@@ -1,0 +1,3 @@
+int i;
+char *s = "x";
+i = 0;

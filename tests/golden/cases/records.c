@@ -1,0 +1,15 @@
+struct point { int x; int y; };
+struct point p;
+typedef struct { int x; } P;
+struct s { int flags : 3; };
+union u { int i; float f; };
+struct { char c; } anon;
+struct bits { unsigned a : 1, b : 2; int : 4; const q; const r : 2, t; const : 3; };
+const struct point cp;
+struct point const cq;
+static struct point sp;
+struct point static ps;
+static struct point const spc;
+static struct q { int a; };
+static struct r2 { int a; } rv;
+struct list { struct list *next; char *name[4]; } head;
