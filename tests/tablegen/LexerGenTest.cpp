@@ -12,13 +12,21 @@
 namespace morvane::tablegen {
 namespace {
 
-using lexertest::ImageWalker;
+using lexertest::Failure;
 using lexertest::Lexeme;
+using lexertest::TableRunner;
 
-ImageWalker walkerFor(std::string_view definition) { return ImageWalker(buildLexerImage(definition)); }
+TableRunner runnerFor(std::string_view definition) { return TableRunner(buildLexerImage(definition)); }
+
+// The lexemes of a scan that must end without an error.
+std::vector<Lexeme> lexemesOf(const TableRunner& runner, std::string_view text) {
+  const auto scan = runner.scan(text);
+  EXPECT_FALSE(scan.failure) << *scan.failure;
+  return scan.lexemes;
+}
 
 TEST(LexerGen, LongestMatchWithBacktrackingAndDeclaredTies) {
-  const ImageWalker walker = walkerFor(
+  const TableRunner runner = runnerFor(
       "list 0\n"
       "-1 EOF <start> ignore\n"
       "1 BLANK [ \\n]+ ignore\n"
@@ -26,20 +34,23 @@ TEST(LexerGen, LongestMatchWithBacktrackingAndDeclaredTies) {
       "3 IF \"if\" over NAME\n"
       "4 DOT \".\"\n"
       "5 ELLIPSIS \"...\"\n");
-  EXPECT_EQ(walker.scan("if iff x\n.. ..."), (std::vector<Lexeme>{{3, "if", 1, 0},
+  EXPECT_EQ(lexemesOf(runner, "if iff x\n.. ..."), (std::vector<Lexeme>{{3, "if", 1, 0},
                                                                   {2, "iff", 1, 3},
                                                                   {2, "x", 1, 7},
                                                                   {4, ".", 2, 1},
                                                                   {4, ".", 2, 2},
                                                                   {5, "...", 2, 4}}));
   // The rule order in the file does not matter, only "over".
-  const ImageWalker reversed = walkerFor("list 0\n-1 EOF <start> ignore\n3 IF \"if\" over NAME\n2 NAME [a-z]+\n");
-  EXPECT_EQ(reversed.scan("if"), (std::vector<Lexeme>{{3, "if", 1, 0}}));
+  const TableRunner reversed = runnerFor("list 0\n-1 EOF <start> ignore\n3 IF \"if\" over NAME\n2 NAME [a-z]+\n");
+  EXPECT_EQ(lexemesOf(reversed, "if"), (std::vector<Lexeme>{{3, "if", 1, 0}}));
 }
 
 TEST(LexerGen, InvalidTextRunsToTheFailingCharacter) {
-  const ImageWalker walker = walkerFor("list 0\n-1 EOF <start> ignore\n1 PAIR \"ab\"\n2 BLANK \" \" ignore\n");
-  EXPECT_EQ(walker.scan("ab ac"), (std::vector<Lexeme>{{1, "ab", 1, 0}, {ImageWalker::kInvalid, "ac", 1, 3}}));
+  const TableRunner runner = runnerFor("list 0\n-1 EOF <start> ignore\n1 PAIR \"ab\"\n2 BLANK \" \" ignore\n");
+  const auto scan = runner.scan("ab ac");
+  EXPECT_EQ(scan.lexemes, (std::vector<Lexeme>{{1, "ab", 1, 0}}));
+  EXPECT_EQ(scan.failure, (Failure{9, "SSLex0105e: Invalid token, Line 1, Offset 3, ac"}));
+  EXPECT_EQ(scan.offset, 5);
 }
 
 TEST(LexerGen, UndeclaredTieIsReportedWithBothNames) {
@@ -94,24 +105,24 @@ TEST(LexerGen, ByteSetsEscapesAndRepeats) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.pattern) + " on \"" + c.text + "\"");
-    const ImageWalker walker = walkerFor(std::string("list 0\n7 T ") + c.pattern + "\n");
-    const std::int32_t state = walker.walk(0, c.text);
-    EXPECT_EQ(state >= 0 && (walker.record(0, state).flags & FinalFlagAccept) != 0, c.matches);
+    const TableRunner runner = runnerFor(std::string("list 0\n7 T ") + c.pattern + "\n");
+    const std::int32_t state = runner.walk(0, c.text);
+    EXPECT_EQ(state >= 0 && (runner.record(0, state).flags & FinalFlagAccept) != 0, c.matches);
   }
 }
 
 TEST(LexerGen, NamedPartsAreUsedInLaterPatterns) {
-  const ImageWalker walker = walkerFor(
+  const TableRunner runner = runnerFor(
       "define digit [0-9]\n"
       "define number {digit}+(\".\"{digit}+)?\n"
       "list 0\n"
       "1 NUMBER {number}(e{number})?\n");
-  for (const char* text : {"1", "12.5", "1e2.5"}) EXPECT_EQ(walker.record(0, walker.walk(0, text)).token, 1) << text;
-  EXPECT_EQ(walker.walk(0, "1.e"), -1);
+  for (const char* text : {"1", "12.5", "1e2.5"}) EXPECT_EQ(runner.record(0, runner.walk(0, text)).token, 1) << text;
+  EXPECT_EQ(runner.walk(0, "1.e"), -1);
 }
 
 TEST(LexerGen, FlagsPushPopAndIgnore) {
-  const ImageWalker walker = walkerFor(
+  const TableRunner runner = runnerFor(
       "list 0\n"
       "-1 EOF <start> ignore\n"
       "1 WORD [a-z]+\n"
@@ -138,18 +149,18 @@ TEST(LexerGen, FlagsPushPopAndIgnore) {
   };
   for (const auto& r : records) {
     SCOPED_TRACE(r.text);
-    const auto record = walker.record(r.list, walker.walk(r.list, r.text));
+    const auto record = runner.record(r.list, runner.walk(r.list, r.text));
     EXPECT_EQ(record.token, r.token);
     EXPECT_EQ(record.listIndex, r.listIndex);
     EXPECT_EQ(record.flags, r.flags);
   }
   for (std::int32_t list = 0; list < 3; ++list) {
-    const auto record = walker.record(list, walker.next(list, 0, -1));
+    const auto record = runner.record(list, runner.next(list, 0, -1));
     EXPECT_EQ(record.token, -1);
     EXPECT_EQ(record.flags, 0x50u);
   }
   // JUMP replaces list 2 by list 1, so the ")" that closes list 1 returns to list 0.
-  EXPECT_EQ(walker.scan("ab(x\ny)cd\"q\"e\"r!s)f"),
+  EXPECT_EQ(lexemesOf(runner, "ab(x\ny)cd\"q\"e\"r!s)f"),
             (std::vector<Lexeme>{{1, "ab", 1, 0},
                                  {1, "cd", 2, 3},
                                  {3, "\"", 2, 5},
@@ -176,7 +187,7 @@ TEST(LexerGen, MinimalStateCounts) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.rules);
-    EXPECT_EQ(walkerFor(std::string("list 0\n") + c.rules).stateCount(0), c.states);
+    EXPECT_EQ(runnerFor(std::string("list 0\n") + c.rules).stateCount(0), c.states);
   }
 }
 
