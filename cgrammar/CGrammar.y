@@ -10,8 +10,10 @@
 // production: its number, the left side, a colon and the right side, or "(empty)".
 // Numbers run from 0 without gaps; the reduce actions are chosen by these numbers.
 
-// Identifiers, constants and string pieces.
-%token EOF -1
+// Identifiers, constants and string pieces. The lexer never delivers TYPEDEF_NAME:
+// the productions that need it can never be reduced, but they stay, so that the
+// production numbers and the automaton keep their shape.
+%token EOF                      -1
 %token TYPEDEF_NAME             52
 %token IDENTIFIER               53
 %token OCTAL_CONSTANT           54
@@ -112,7 +114,8 @@
 %token STRING_TEXT              150
 %token STRING_CLOSE             151
 
-%nonterminal goal 0
+// Nonterminals by their number in the parse table.
+%nonterminal goal                               0
 %nonterminal constant                           16385
 %nonterminal string_literal                     16386
 %nonterminal string_literal_list                16387
