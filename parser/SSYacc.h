@@ -38,7 +38,9 @@ class SSYacc {
   SSYacc& operator=(const SSYacc&) = delete;
 
   // True when the parse failed or was stopped, false after a clean accept.
-  // Engine errors are raised as SSException.
+  // Engine errors are raised as SSException. A syntaxError replacement that answers
+  // false must leave an action other than error (as SyncErr does), or the same
+  // error is met again at once.
   bool parse();
 
   // During a reduction: the element of right-hand-side position i (0 the leftmost;
@@ -82,13 +84,19 @@ class SSYacc {
   void pushGoto(std::int32_t lhs);
   void acceptStep();
   bool conflictStep();
+  // Cached lexemes first (advancing the cache position), then new ones, which are
+  // appended to the cache. At most one end-of-input lexeme is made this way; asking
+  // for more raises code 16.
   RefPtr<SSLexLexeme> readAheadLexeme();
   RefPtr<SSLexLexeme> makeEofLexeme();
+  // production, lhs and rhs length for a reduction by `production`.
+  void setReduction(std::int32_t production);
 
   SSLex* lexer_;
   SSYaccTable* table_;
   bool errorFlag_ = false;
   bool eofSeen_ = false;
+  bool readAheadEof_ = false;  // an end-of-input lexeme was read ahead
   std::int32_t cachePosition_ = -1;  // -1: none
   std::int32_t state_ = 0;
   std::int32_t lhs_ = 0;
