@@ -19,7 +19,7 @@ using Relation = std::vector<std::vector<std::int32_t>>;
 class Digraph {
  public:
   Digraph(const Relation& relation, std::vector<TerminalSet>& sets)
-      : relation_(relation), sets_(sets), depth_(sets.size(), 0) {}
+      : relation_(relation), sets_(sets), depth_(sets.size(), 0), entryDepth_(sets.size(), 0) {}
 
   void run() {
     for (std::size_t x = 0; x < sets_.size(); ++x)
@@ -27,30 +27,53 @@ class Digraph {
   }
 
  private:
-  void traverse(std::int32_t x) {
-    stack_.push_back(x);
-    const auto d = static_cast<std::int32_t>(stack_.size());
-    depth_[x] = d;
-    for (std::int32_t y : relation_[x]) {
-      if (depth_[y] == 0) traverse(y);
-      depth_[x] = std::min(depth_[x], depth_[y]);
-      sets_[x].unite(sets_[y]);
-    }
-    if (depth_[x] == d) {
-      for (;;) {
-        const std::int32_t top = stack_.back();
-        stack_.pop_back();
-        depth_[top] = kDone;
-        if (top == x) break;
-        sets_[top] = sets_[x];
+  // Tarjan's traversal with an explicit stack of (node, next edge), so a long chain
+  // of relations cannot exhaust the call stack.
+  void traverse(std::int32_t root) {
+    std::vector<std::pair<std::int32_t, std::size_t>> calls{{root, 0}};
+    enter(root);
+    while (!calls.empty()) {
+      auto& [x, edge] = calls.back();
+      if (edge < relation_[x].size()) {
+        const std::int32_t y = relation_[x][edge++];
+        if (depth_[y] == 0) {
+          enter(y);
+          calls.emplace_back(y, 0);
+        } else {
+          depth_[x] = std::min(depth_[x], depth_[y]);
+          sets_[x].unite(sets_[y]);
+        }
+        continue;
+      }
+      const std::int32_t done = x;
+      calls.pop_back();
+      if (depth_[done] == entryDepth_[done]) {
+        for (;;) {
+          const std::int32_t top = stack_.back();
+          stack_.pop_back();
+          depth_[top] = kDone;
+          if (top == done) break;
+          sets_[top] = sets_[done];
+        }
+      }
+      if (!calls.empty()) {
+        const std::int32_t parent = calls.back().first;
+        depth_[parent] = std::min(depth_[parent], depth_[done]);
+        sets_[parent].unite(sets_[done]);
       }
     }
+  }
+
+  void enter(std::int32_t x) {
+    stack_.push_back(x);
+    depth_[x] = entryDepth_[x] = static_cast<std::int32_t>(stack_.size());
   }
 
   static constexpr std::int32_t kDone = std::numeric_limits<std::int32_t>::max();
   const Relation& relation_;
   std::vector<TerminalSet>& sets_;
-  std::vector<std::int32_t> depth_;
+  std::vector<std::int32_t> depth_;       // 0 unvisited, kDone finished, else the lowest depth reached
+  std::vector<std::int32_t> entryDepth_;  // the depth at which the node was entered
   std::vector<std::int32_t> stack_;
 };
 

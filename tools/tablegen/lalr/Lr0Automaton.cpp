@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <map>
 
+#include "parser/SSYaccTable.h"
+#include "tools/tablegen/DefinitionError.h"
+
 namespace morvane::tablegen::lalr {
 
 std::int32_t Lr0Automaton::target(std::int32_t state, SymbolIndex symbol) const {
@@ -37,6 +40,9 @@ class Builder {
   std::int32_t addState(std::vector<Item> kernel) {
     const auto [it, inserted] = numbers_.emplace(kernel, static_cast<std::int32_t>(automaton_.states.size()));
     if (!inserted) return it->second;
+    // Targets are 16 bits wide; stop before a runaway grammar eats the memory.
+    if (automaton_.states.size() > ActionTargetMask)
+      throw DefinitionError(0, "the grammar needs more than 65536 states: at most 65535 fit");
     Lr0State state;
     state.kernel = std::move(kernel);
     state.items = state.kernel;
