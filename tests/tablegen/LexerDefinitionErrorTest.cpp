@@ -15,6 +15,14 @@ struct ErrorCase {
   const char* fragment;  // part of the message
 };
 
+// Named parts p1 ... pN, each twice the one before: the last is 2^N letters long.
+std::string doublingParts(int count) {
+  std::string text = "define p0 x\n";
+  for (int i = 1; i < count; ++i)
+    text += "define p" + std::to_string(i) + " {p" + std::to_string(i - 1) + "}{p" + std::to_string(i - 1) + "}\n";
+  return text;
+}
+
 TEST(LexerDefinitionError, ReportsTheLineAndTheFault) {
   const ErrorCase cases[] = {
       // The lines themselves.
@@ -68,6 +76,8 @@ TEST(LexerDefinitionError, ReportsTheLineAndTheFault) {
       {"list 0\n1 A \xc3\xa9\n", 2, "as an escape"},
       {"list 0\n1 A \"\x01\"\n", 2, "as an escape"},
       {"list 0\n1 A " + std::string(100, '(') + "a" + std::string(100, ')') + "\n", 2, "nested too deeply"},
+      {"list 0\n1 A a" + std::string(120, '*') + "\n", 2, "nested too deeply"},
+      {doublingParts(20) + "list 0\n1 A {p19}\n", 17, "pattern too large"},  // p16 has 2^17 - 1 nodes
       // An automaton that grows exponentially.
       {"list 0\n1 A [ab]*a[ab]{16}\n", 1, "needs more than"},
   };

@@ -184,6 +184,7 @@ TEST(LexerGen, MinimalStateCounts) {
       {"1 A ab\n2 B cb\n", 5},          // ... but not when the records differ
       {"1 T (a|b)*\n", 1},              // state 0 accepts and loops
       {"-1 EOF <start> ignore\n", 2},   // the marker state alone
+      {"1 T (a{250}){20}\n", 5001},      // a long chain stays a chain
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.rules);

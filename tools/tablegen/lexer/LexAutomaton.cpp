@@ -1,21 +1,23 @@
 // Builds one expression list's DFA. The subset construction runs breadth-first, so
 // the first path that reaches a state is a shortest text for it: ties are reported
-// with that text as an example. Minimisation is Moore's partition refinement with
-// the final records as the first partition; missing transitions count as one class.
+// with that text as an example.
 #include "tools/tablegen/lexer/LexAutomaton.h"
 
 #include <algorithm>
 #include <map>
 #include <string>
 
-#include "tools/tablegen/DefinitionError.h"
 #include "lexer/SSLexTable.h"
+#include "tools/tablegen/DefinitionError.h"
+#include "tools/tablegen/lexer/LexMinimise.h"
 
 namespace morvane::tablegen {
 namespace {
 
 constexpr std::size_t kMaxNfaNodes = 200000;
 constexpr std::size_t kMaxDfaStates = 20000;
+// Steps of the subset construction (NFA nodes looked at); about a second of work.
+constexpr std::uint64_t kMaxWork = 400'000'000;
 constexpr int kStartMarkerSymbol = -1;
 
 struct NfaNode {
@@ -163,8 +165,15 @@ class SubsetConstruction {
       result.push_back(n);
       for (std::int32_t next : nfa_[static_cast<std::size_t>(n)].epsilon) seeds.push_back(next);
     }
+    spend(result.size());
     std::sort(result.begin(), result.end());
     return result;
+  }
+
+  void spend(std::uint64_t steps) {
+    work_ += steps;
+    if (work_ > kMaxWork)
+      throw DefinitionError(list_.line, "list " + std::to_string(listIndex_) + " is too complex to build");
   }
 
   std::int32_t intern(std::vector<std::int32_t> set, std::int32_t parent, int symbol) {
@@ -193,6 +202,7 @@ class SubsetConstruction {
       if (node.markerTarget >= 0) markerMove.push_back(node.markerTarget);
       if (node.acceptRule >= 0) accepting.push_back(node.acceptRule);
     }
+    spend(256 * static_cast<std::uint64_t>(labelled.size()) + set.size());
     std::vector<std::int32_t> move, previousMove;
     std::int32_t previousTarget = -1;
     for (int b = 0; b < 256; ++b) {
@@ -282,96 +292,11 @@ class SubsetConstruction {
   std::vector<NfaNode> nfa_;
   std::vector<std::uint32_t> stamp_;
   std::uint32_t generation_ = 0;
+  std::uint64_t work_ = 0;
   std::map<std::vector<std::int32_t>, std::int32_t> index_;
   std::vector<std::vector<std::int32_t>> sets_;
   std::vector<RawState> states_;
 };
-
-// Drops the transitions into states from which no accepting state can be reached:
-// reading on from there could only end in an invalid token.
-void trimDeadEnds(std::vector<LexDfaState>& states) {
-  const std::size_t n = states.size();
-  std::vector<std::vector<std::int32_t>> incoming(n);
-  for (std::size_t s = 0; s < n; ++s) {
-    for (std::int32_t t : states[s].next)
-      if (t >= 0) incoming[static_cast<std::size_t>(t)].push_back(static_cast<std::int32_t>(s));
-    if (states[s].onStartMarker >= 0) incoming[static_cast<std::size_t>(states[s].onStartMarker)].push_back(static_cast<std::int32_t>(s));
-  }
-  std::vector<bool> live(n, false);
-  std::vector<std::int32_t> work;
-  for (std::size_t s = 0; s < n; ++s)
-    if (states[s].record.flags & FinalFlagAccept) {
-      live[s] = true;
-      work.push_back(static_cast<std::int32_t>(s));
-    }
-  while (!work.empty()) {
-    const auto s = static_cast<std::size_t>(work.back());
-    work.pop_back();
-    for (std::int32_t p : incoming[s])
-      if (!live[static_cast<std::size_t>(p)]) {
-        live[static_cast<std::size_t>(p)] = true;
-        work.push_back(p);
-      }
-  }
-  for (auto& state : states) {
-    for (auto& t : state.next)
-      if (t >= 0 && !live[static_cast<std::size_t>(t)]) t = -1;
-    if (state.onStartMarker >= 0 && !live[static_cast<std::size_t>(state.onStartMarker)]) state.onStartMarker = -1;
-  }
-}
-
-// Moore's refinement: the class of every state in the coarsest partition that
-// keeps different final records apart and is stable under every symbol.
-std::vector<std::int32_t> equivalenceClasses(const std::vector<LexDfaState>& states) {
-  std::vector<std::int32_t> classOf(states.size());
-  std::map<LexFinalRecord, std::int32_t> byRecord;
-  for (std::size_t s = 0; s < states.size(); ++s)
-    classOf[s] = byRecord.emplace(states[s].record, static_cast<std::int32_t>(byRecord.size())).first->second;
-  std::size_t classCount = byRecord.size();
-  while (true) {
-    std::map<std::vector<std::int32_t>, std::int32_t> bySignature;
-    std::vector<std::int32_t> refined(states.size());
-    std::vector<std::int32_t> signature(258);
-    for (std::size_t s = 0; s < states.size(); ++s) {
-      signature[0] = classOf[s];
-      for (std::size_t b = 0; b < 256; ++b) {
-        const std::int32_t t = states[s].next[b];
-        signature[b + 1] = t < 0 ? -1 : classOf[static_cast<std::size_t>(t)];
-      }
-      const std::int32_t m = states[s].onStartMarker;
-      signature[257] = m < 0 ? -1 : classOf[static_cast<std::size_t>(m)];
-      refined[s] = bySignature.emplace(signature, static_cast<std::int32_t>(bySignature.size())).first->second;
-    }
-    classOf = std::move(refined);
-    if (bySignature.size() == classCount) return classOf;
-    classCount = bySignature.size();
-  }
-}
-
-// The quotient automaton, numbered breadth-first from the start state (bytes in
-// ascending order, then the start marker), leaving out what cannot be reached.
-LexDfa quotient(const std::vector<LexDfaState>& states, const std::vector<std::int32_t>& classOf) {
-  std::map<std::int32_t, std::int32_t> newNumber;  // class -> new state
-  std::vector<std::size_t> representative;
-  auto number = [&](std::int32_t oldState) -> std::int32_t {
-    if (oldState < 0) return -1;
-    const auto [it, added] = newNumber.emplace(classOf[static_cast<std::size_t>(oldState)],
-                                               static_cast<std::int32_t>(representative.size()));
-    if (added) representative.push_back(static_cast<std::size_t>(oldState));
-    return it->second;
-  };
-  LexDfa dfa;
-  number(0);
-  for (std::size_t i = 0; i < representative.size(); ++i) {
-    const LexDfaState& old = states[representative[i]];
-    LexDfaState state;
-    state.record = old.record;
-    for (std::size_t b = 0; b < 256; ++b) state.next[b] = number(old.next[b]);
-    state.onStartMarker = number(old.onStartMarker);
-    dfa.states.push_back(state);
-  }
-  return dfa;
-}
 
 }  // namespace
 
@@ -393,8 +318,7 @@ LexDfa buildListAutomaton(const ExpressionListDefinition& list, std::int32_t lis
   std::vector<LexDfaState> states;
   states.reserve(raw.size());
   for (auto& state : raw) states.push_back(state.dfa);
-  trimDeadEnds(states);
-  return quotient(states, equivalenceClasses(states));
+  return minimiseDfa(std::move(states));
 }
 
 }  // namespace morvane::tablegen

@@ -3,6 +3,7 @@
 // never gets past this point as a half-understood pattern.
 #include "tools/tablegen/lexer/LexPattern.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "tools/tablegen/DefinitionError.h"
@@ -10,8 +11,12 @@
 namespace morvane::tablegen {
 namespace {
 
-constexpr int kMaxNesting = 64;    // parentheses and {NAME} uses inside one another
+constexpr int kMaxNesting = 64;  // parentheses inside one another
 constexpr int kMaxRepeatCount = 255;
+// Bounds on a pattern tree (named parts are copied in): the automaton builder and
+// the tree itself recurse over it.
+constexpr int kMaxDepth = 100;
+constexpr std::size_t kMaxSize = 100000;
 
 bool isPrintable(char c) { return c >= 0x20 && c < 0x7f; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -55,6 +60,19 @@ class PatternParser {
   bool atEnd() const { return pos_ >= text_.size() || isBlank(text_[pos_]); }
   char peek() const { return text_[pos_]; }
 
+  // Sets the size and depth of a node whose children are complete, within bounds.
+  PatternNode finish(PatternNode node) const {
+    node.size = 1;
+    node.depth = 1;
+    for (const auto& child : node.children) {
+      node.size += child.size;
+      node.depth = std::max(node.depth, child.depth + 1);
+    }
+    if (node.depth > kMaxDepth) fail("pattern nested too deeply");
+    if (node.size > kMaxSize) fail("pattern too large");
+    return node;
+  }
+
   [[noreturn]] void fail(const std::string& message) const {
     throw DefinitionError(line_, message + " (column " + std::to_string(pos_ + 1) + ")");
   }
@@ -66,17 +84,25 @@ class PatternParser {
     PatternNode node;
     node.kind = PatternNode::Kind::Choice;
     node.children.push_back(std::move(first));
+    std::size_t total = node.children.front().size;
     while (!atEnd() && peek() == '|') {
       ++pos_;
       node.children.push_back(sequence(depth));
+      total += node.children.back().size;
+      if (total > kMaxSize) fail("pattern too large");
     }
-    return node;
+    return finish(std::move(node));
   }
 
   PatternNode sequence(int depth) {
     PatternNode node;
     node.kind = PatternNode::Kind::Sequence;
-    while (!atEnd() && peek() != '|' && peek() != ')') node.children.push_back(repeat(depth));
+    std::size_t total = 0;
+    while (!atEnd() && peek() != '|' && peek() != ')') {
+      node.children.push_back(repeat(depth));
+      total += node.children.back().size;
+      if (total > kMaxSize) fail("pattern too large");
+    }
     if (node.children.empty()) {
       if (!atEnd() && peek() == ')' && depth == 0) fail("')' without a matching '('");
       if (pos_ < text_.size() && isBlank(text_[pos_]) && depth > 0)
@@ -84,7 +110,7 @@ class PatternParser {
       fail("empty alternative (use ? for an optional part)");
     }
     if (node.children.size() == 1) return std::move(node.children.front());
-    return node;
+    return finish(std::move(node));
   }
 
   PatternNode repeat(int depth) {
@@ -122,7 +148,7 @@ class PatternParser {
       repeated.minCount = minCount;
       repeated.maxCount = maxCount;
       repeated.children.push_back(std::move(node));
-      node = std::move(repeated);
+      node = finish(std::move(repeated));
     }
     return node;
   }
@@ -156,7 +182,7 @@ class PatternParser {
       case '"':
         return quoted();
       case '{':
-        return reference(depth);
+        return reference();
       case '\\':
         ++pos_;
         return single(escape());
@@ -282,11 +308,10 @@ class PatternParser {
     ++pos_;  // "
     if (node.children.empty()) fail("empty literal \"\"");
     if (node.children.size() == 1) return std::move(node.children.front());
-    return node;
+    return finish(std::move(node));
   }
 
-  PatternNode reference(int depth) {
-    if (depth > kMaxNesting) fail("patterns nested too deeply");
+  PatternNode reference() {
     ++pos_;  // {
     const std::size_t nameStart = pos_;
     while (pos_ < text_.size() && isNameChar(text_[pos_])) ++pos_;

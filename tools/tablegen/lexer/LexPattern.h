@@ -23,6 +23,8 @@ struct PatternNode {
   std::vector<PatternNode> children;  // Sequence and Choice: the parts; Repeat: the one child
   int minCount = 0;                   // Repeat: at least this many
   int maxCount = -1;                  // Repeat: at most this many; -1 for no bound
+  std::size_t size = 1;               // nodes in this tree
+  int depth = 1;                      // levels of this tree
 };
 
 // Named parts that later patterns use as {NAME}.
