@@ -5,8 +5,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 file="${1:-$root/examples/sample.c}"
 "$root/scripts/deps.sh"
-"$root/scripts/build.sh" >/dev/null
-bin="$root/build/dev"
+"$root/scripts/build.sh" >/dev/null || { echo "run.sh: the build failed; scripts/build.sh shows why" >&2; exit 1; }
+bin="$root/build/${MORVANE_BUILD_NAME:-dev}"  # where build.sh put it
 if [ -x "$bin/app/gui/morvane" ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
   exec "$bin/app/gui/morvane" "$file"
 fi
