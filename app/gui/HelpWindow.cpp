@@ -5,11 +5,16 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+// The help page is a resource of the windows' static library: it must be asked for
+// by name, or the linker leaves it out of the program.
+static void initHelpResource() { Q_INIT_RESOURCE(morvane); }
+
 namespace morvane {
 
 const char* const HelpWindow::kHelpFile = "qrc:/help/morvanehelp.html";
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  initHelpResource();
   setObjectName(QStringLiteral("helpwindow"));
   setWindowTitle(QStringLiteral("Morvane Help"));
   browser_ = new QTextBrowser(this);

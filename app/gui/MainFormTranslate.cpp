@@ -3,7 +3,7 @@
 // the progress window and applies the result. A run cannot be started from within
 // another: Translate is disabled and the C editor read-only until it ends.
 #include <QAction>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <exception>
@@ -57,6 +57,7 @@ void TMainForm::TranslateProc() {
   }
   progressfrm_->TranslationDone = true;
   progressfrm_->close();
+  if (QApplication::activeWindow() == nullptr || QApplication::activeWindow() == progressfrm_) activateWindow();
   setRunning(false);
   showResult(result);
   if (closeRequested_) close();

@@ -119,7 +119,8 @@ EditorLines SyntaxMemo::lines() const {
 void SyntaxMemo::replaceRange(long start, long end, std::string_view text) {
   SendScintilla(SCI_SETTARGETSTART, static_cast<unsigned long>(start));
   SendScintilla(SCI_SETTARGETEND, static_cast<unsigned long>(end));
-  SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(text.size()), text.data());
+  // Scintilla wants a pointer even for no text.
+  SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(text.size()), text.empty() ? "" : text.data());
 }
 
 void SyntaxMemo::replaceLine(std::int32_t index, std::string_view text) {
