@@ -12,6 +12,19 @@ SSYacc::SSYacc(SSLex* lexer, SSYaccTable* table) : lexer_(lexer), table_(table) 
   // Called from the constructor, so SSYacc's own newElement: state 0, no lexeme.
   currentElement_ = newElement();
   stack_.push(currentElement_);
+  renewStepBudget();
+}
+
+// A table whose reductions or recoveries cycle without shifting would loop for
+// ever (or grow the stack without bound). Between two shifts a sound table makes a
+// number of reductions bounded by the stack depth times a small factor of the
+// grammar; the budget is far above that.
+void SSYacc::renewStepBudget() noexcept {
+  stepsLeft_ = 64 * (std::int64_t{stack_.count()} + table_->productionCount());
+}
+
+void SSYacc::spendStep() {
+  if (--stepsLeft_ < 0) throw SSException(sscode::kParseFailed, ssmsg::kParseFailed);
 }
 
 SSYacc::~SSYacc() {
@@ -53,6 +66,7 @@ bool SSYacc::parse() {
         if (shiftStep()) return true;
         break;
       case ActionKind::Error:
+        spendStep();
         errorFlag_ = true;
         if (syntaxError(state_, *lookahead_)) return true;
         break;
@@ -139,11 +153,13 @@ bool SSYacc::shiftStep() {
   currentElement_->setLexeme(lookahead_);
   currentElement_->setState(state_);
   stack_.push(currentElement_);
+  renewStepBudget();
   if (observer_) observer_->onShift(*lookahead_, state_);
   return fetchLookahead(true);
 }
 
 bool SSYacc::reduceStep() {
+  spendStep();
   if (observer_) observer_->onReduce(production_, rhsLength_);
   currentElement_ = reduce(static_cast<std::uint32_t>(production_), rhsLength_);
   if (!currentElement_) return true;

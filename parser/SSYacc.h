@@ -40,7 +40,8 @@ class SSYacc {
   // True when the parse failed or was stopped, false after a clean accept.
   // Engine errors are raised as SSException. A syntaxError replacement that answers
   // false must leave an action other than error (as SyncErr does), or the same
-  // error is met again at once.
+  // error is met again at once. A table that keeps reducing or recovering without
+  // ever shifting ends in code 15 instead of looping.
   bool parse();
 
   // During a reduction: the element of right-hand-side position i (0 the leftmost;
@@ -91,12 +92,16 @@ class SSYacc {
   RefPtr<SSLexLexeme> makeEofLexeme();
   // production, lhs and rhs length for a reduction by `production`.
   void setReduction(std::int32_t production);
+  // Reductions and error actions since the last shift are limited (code 15 beyond).
+  void renewStepBudget() noexcept;
+  void spendStep();
 
   SSLex* lexer_;
   SSYaccTable* table_;
   bool errorFlag_ = false;
   bool eofSeen_ = false;
   bool readAheadEof_ = false;  // an end-of-input lexeme was read ahead
+  std::int64_t stepsLeft_ = 0;
   std::int32_t cachePosition_ = -1;  // -1: none
   std::int32_t state_ = 0;
   std::int32_t lhs_ = 0;

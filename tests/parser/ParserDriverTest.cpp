@@ -117,6 +117,21 @@ TEST_F(SSYaccTest, DriverFaults) {
   }
 }
 
+TEST_F(SSYaccTest, TablesThatReduceForeverEndInCode15) {
+  // After S -> a, state 2 reduces S -> S (rhs 1) or Y -> (empty) with a goto back to
+  // itself: no shift ever comes again.
+  for (const SSYaccProduction& cycle : {SSYaccProduction{1, kS}, SSYaccProduction{0, kY}}) {
+    YaccImage grammar = simpleGrammar();
+    grammar.productions.push_back(cycle);
+    grammar.states[2] = {0, {reduceOn(kEofToken, 2)}, {gotoOn(kY, 2)}};
+    const HeapImage image(yaccImage(grammar));
+    SSYaccTable table(image.span(), "t.llr");
+    TokenParser parser(table, "a");
+    EXPECT_EQ(messageOf([&] { parser.parse(); }, 15), "SSYacc0102e: Parse failed, invalid table");
+    EXPECT_LT(parser.stack().count(), 1000);
+  }
+}
+
 TEST_F(SSYaccTest, ParsesLexemesFromTheLexer) {
   const Bytes lexer = lexImage({{{0, 0, 0, {{' ', ' ', 1}, {'a', 'a', 2}, {-1, -1, 1}}},
                                  {0, 0, FinalFlagAccept | FinalFlagIgnore, {}},
