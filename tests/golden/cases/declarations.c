@@ -27,3 +27,6 @@ int const ic;
 static int const sic;
 typedef int count_t;
 const static volatile int w;
+extern static int es;
+int static extern ise;
+static unsigned int su;

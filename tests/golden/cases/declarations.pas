@@ -35,3 +35,6 @@ ic:Integer {CONST};
 sic:{STATIC} Integer {CONST};
 count_t:{TYPEDEF} Integer;
 w:{CONST} {STATIC} {CONST} Integer;
+es:{EXTERN} {STATIC} Integer;
+ise:Integer {STATIC} {EXTERN};
+su:{STATIC} {UNSIGNED} Integer;

@@ -20,4 +20,5 @@ int (*ap)[3];
 int *(*pf)(char c, int *const q);
 int t(const int ci, const *cp, static s, const, static, unsigned);
 int u(int *, int [], static int *, static *, const *, int (*)(void), int *const, static int a);
+int p1(static int);
 int v(int **, int *const *, int (*), int ((*)(void)), int ([3]), int (*)[2]);

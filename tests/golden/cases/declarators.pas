@@ -20,4 +20,5 @@ r({REGISTER} Integer r):Integer;
 (pf^)(c:Char;{CONST} q^:Integer)^Integer;
 t(ci:{CONST} Integer;cp^:{CONST};{STATIC} s;{CONST};{STATIC};{UNSIGNED})Integer;
 u(^:Integer;: array of:Integer;{STATIC} Integer;{STATIC} ^;^:{CONST};(^)({VOID}):Integer;{CONST}^:Integer;{STATIC} Integer a)Integer;
+p1({STATIC} Integer):Integer;
 v(^^:Integer;{CONST}^^:Integer;(^):Integer;((^)({VOID})):Integer;(: array [0..3-1] of ):Integer;(^): array [0..2-1] of :Integer)Integer;

@@ -15,3 +15,5 @@ int * const f11(a) int a; { }
 int (f12(a)) int a; { }
 int (f13(a))(int) int a; { }
 static void f14(a, b) register a; char b; { }
+static int f15(a) { }
+static void f16(a, b) { }

@@ -42,3 +42,7 @@ function (a:Integer ):Integer;
 Begin end;
 procedure f14(a:{REGISTER};;b:Char ){STATIC} {VOID};
 Begin end;
+function f15(a):{STATIC} Integer;
+Begin end;
+Procedure f16(a,b){{STATIC} {VOID}};
+Begin end;
