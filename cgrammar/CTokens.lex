@@ -39,7 +39,7 @@ declare 52 TYPEDEF_NAME
 list 0   # ordinary C text
 -1   EOF                        <start>   ignore
 51   WHITESPACE                 [\t\n ]+  ignore
-53   IDENTIFIER                 [A-Za-z_]{namechar}*
+53   IDENTIFIER                 ({letter}|_){namechar}*
 54   OCTAL_CONSTANT             0{octaldigit}*{intsuffix}?
 55   DECIMAL_CONSTANT           [1-9]{digit}*{intsuffix}?
 56   HEX_CONSTANT               0[xX]{hexdigit}+{intsuffix}?
