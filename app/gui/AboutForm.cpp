@@ -24,10 +24,11 @@ const QColor kNameColour(0, 64, 96);
 
 }  // namespace
 
-ShadowLabel::ShadowLabel(const QString& text, bool curved, QWidget* parent)
-    : QWidget(parent), text_(text), curved_(curved) {
+ShadowLabel::ShadowLabel(const QString& text, int curveRadius, QWidget* parent)
+    : QWidget(parent), text_(text), curveRadius_(curveRadius) {
   setFont(nameFont());
   setAttribute(Qt::WA_TranslucentBackground);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void ShadowLabel::setAngle(int degrees) {
@@ -40,7 +41,7 @@ void ShadowLabel::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setFont(font());
   const QFontMetrics metrics(font());
-  if (!curved_) {
+  if (curveRadius_ == 0) {
     const QPoint origin(0, metrics.ascent());
     painter.setPen(kShadowColour);
     painter.drawText(origin + kShadowOffset, text_);
@@ -48,10 +49,10 @@ void ShadowLabel::paintEvent(QPaintEvent*) {
     painter.drawText(origin, text_);
     return;
   }
-  // Along an arc around the lower centre: the text is centred on the current angle,
-  // each character standing upright on the circle.
-  const QPointF centre(width() / 2.0, height() - 4.0);
-  const double radius = std::max(10.0, height() - 4.0 - metrics.ascent() * 0.5);
+  // Along the arc: the text is centred on the current angle (0 is straight above the
+  // centre), each character standing on the circle.
+  const QPointF centre = QRectF(rect()).center();
+  const double radius = curveRadius_;
   const double total = metrics.horizontalAdvance(text_) / radius;  // radians
   double position = qDegreesToRadians(static_cast<double>(angle_)) - total / 2;
   for (const QChar c : text_) {
@@ -75,26 +76,34 @@ Taboutfrm::Taboutfrm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("About"));
   setFixedSize(kWidth, kHeight);
 
+  // "Mor" and "va" side by side; "ne" after them on a circle whose centre lies below
+  // its baseline, so that at angle 0 the three read as one word.
   const QFontMetrics metrics(nameFont());
-  auto place = [&](ShadowLabel* label, int x, int y, const QString& text) {
-    label->setGeometry(x, y, metrics.horizontalAdvance(text) + kShadowOffset.x() + 2,
+  constexpr int kLeft = 40;
+  constexpr int kTop = 22;
+  constexpr int kCurveRadius = 34;
+  auto place = [&](ShadowLabel* label, int x, const QString& text) {
+    label->setGeometry(x, kTop, metrics.horizontalAdvance(text) + kShadowOffset.x() + 2,
                        metrics.height() + kShadowOffset.y());
   };
   const QString first = QStringLiteral("Mor");
   const QString second = QStringLiteral("va");
   const QString third = QStringLiteral("ne");
-  auto* label1 = new ShadowLabel(first, false, this);
-  auto* label2 = new ShadowLabel(second, false, this);
-  place(label1, 40, 30, first);
-  place(label2, label1->geometry().right() + 1, 30, second);
-  curved_ = new ShadowLabel(third, true, this);
+  auto* label1 = new ShadowLabel(first, 0, this);
+  auto* label2 = new ShadowLabel(second, 0, this);
+  place(label1, kLeft, first);
+  place(label2, kLeft + metrics.horizontalAdvance(first), second);
+  curved_ = new ShadowLabel(third, kCurveRadius, this);
   curved_->setObjectName(QStringLiteral("curvedLabel"));
-  curved_->setGeometry(label2->geometry().right() - 4, 8, 110, 110);
+  const int centreX = kLeft + metrics.horizontalAdvance(first + second) + metrics.horizontalAdvance(third) / 2;
+  const int centreY = kTop + metrics.ascent() + kCurveRadius;
+  const int half = kCurveRadius + metrics.height() + kShadowOffset.y() + 4;
+  curved_->setGeometry(centreX - half, centreY - half, 2 * half, 2 * half);
 
   auto* version = new QLabel(QStringLiteral("ver. 1.0b"), this);
-  version->setGeometry(40, 120, 200, 20);
+  version->setGeometry(kLeft, 128, 200, 20);
   auto* credit = new QLabel(QStringLiteral("C to Pascal translator, by the Morvane developers"), this);
-  credit->setGeometry(40, 150, 380, 20);
+  credit->setGeometry(kLeft, 168, 380, 20);
 
   timer_.setInterval(kTickMilliseconds);
   connect(&timer_, &QTimer::timeout, this, &Taboutfrm::tick);

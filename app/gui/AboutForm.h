@@ -8,12 +8,13 @@
 
 namespace morvane {
 
-// A label drawn with a drop shadow, straight or along an arc around its lower centre.
+// A label drawn with a drop shadow: straight, or along an arc of the given radius
+// around the point below the text (the widget's centre), turned by angle().
 class ShadowLabel : public QWidget {
   Q_OBJECT
 
  public:
-  ShadowLabel(const QString& text, bool curved, QWidget* parent = nullptr);
+  ShadowLabel(const QString& text, int curveRadius, QWidget* parent = nullptr);
 
   int angle() const noexcept { return angle_; }
   void setAngle(int degrees);
@@ -23,7 +24,7 @@ class ShadowLabel : public QWidget {
 
  private:
   QString text_;
-  bool curved_;
+  int curveRadius_;  // 0: straight
   int angle_ = 0;
 };
 

@@ -102,10 +102,7 @@ TMainForm::TMainForm(DialogProvider* dialogs, std::optional<TableLoaders> loader
   status_->setObjectName(QStringLiteral("Status"));
   statusBar()->addWidget(status_, 1);
 
-  // The upper pane takes 45 % of the height the splitter gets.
-  const int splitterHeight = kHeight - menuBar()->sizeHint().height() - statusBar()->sizeHint().height();
-  const int upper = (splitterHeight - kSplitterHandle) * kUpperPanePercent / 100;
-  splitter_->setSizes({upper, splitterHeight - kSplitterHandle - upper});
+  placeSplitter();
 
   aboutfrm_ = new Taboutfrm(this);
   progressfrm_ = new Tprogressfrm(this);
@@ -247,6 +244,22 @@ QWidget* TMainForm::createPane(const QString& caption, QToolBar*& toolBar, Synta
   layout->addWidget(toolBar);
   layout->addWidget(editor, 1);
   return pane;
+}
+
+void TMainForm::placeSplitter() {
+  // The upper pane takes 45 % of the height the splitter has.
+  const int available = splitter_->height() - kSplitterHandle;
+  const int upper = available * kUpperPanePercent / 100;
+  splitter_->setSizes({upper, available - upper});
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!placed_) {
+    // Only now does the splitter have its final height.
+    placed_ = true;
+    placeSplitter();
+  }
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

@@ -86,8 +86,10 @@ class TMainForm : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
+  void placeSplitter();
   void createMenus();
   QWidget* createPane(const QString& caption, QToolBar*& toolBar, SyntaxMemo* editor);
   void createCToolBar();
@@ -117,7 +119,8 @@ class TMainForm : public QMainWindow {
   WindowProgress progress_;
   bool fragmentMode_ = false;
   bool translating_ = false;
-  bool closeRequested_ = false;  // Exit during a run: the window closes when it ends
+  bool closeRequested_ = false;
+  bool placed_ = false;  // the splitter has been placed for the shown window  // Exit during a run: the window closes when it ends
 };
 
 }  // namespace morvane

@@ -18,6 +18,13 @@ bool isIdentifierByte(int c) {
   return c < 0 || c >= 0x80 || c == '_' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
+// Scintilla sizes its fonts in points: a font given in pixels is converted at the
+// screen's resolution.
+QFont inPoints(QFont font, double dotsPerInch) {
+  if (font.pixelSize() > 0) font.setPointSizeF(font.pixelSize() * 72.0 / dotsPerInch);
+  return font;
+}
+
 }  // namespace
 
 EditorSettings SyntaxMemo::settings() const {
@@ -50,11 +57,12 @@ EditorSettings SyntaxMemo::settings() const {
 
 void SyntaxMemo::applySettings(const EditorSettings& settings) {
   font_ = settings.font;
+  const QFont base = inPoints(settings.font, logicalDpiY());
   if (QsciLexer* highlighter = lexer()) {
-    highlighter->setDefaultFont(settings.font);
-    highlighter->setFont(settings.font, -1);
+    highlighter->setDefaultFont(base);
+    highlighter->setFont(base, -1);
     for (const StyleSetting& style : settings.styles) {
-      QFont font = settings.font;
+      QFont font = base;
       font.setBold(style.bold);
       font.setItalic(style.italic);
       highlighter->setFont(font, style.style);
@@ -62,9 +70,9 @@ void SyntaxMemo::applySettings(const EditorSettings& settings) {
       highlighter->setPaper(style.background, style.style);
     }
   } else {
-    setFont(settings.font);
+    setFont(base);
   }
-  setMarginsFont(settings.font);
+  setMarginsFont(base);
   setTabWidth(settings.tabWidth);
   setEdgeMode(settings.showEdge ? EdgeLine : EdgeNone);
   setEdgeColumn(settings.edgeColumn);

@@ -152,7 +152,8 @@ TEST(EditorOptionsDialogTest, PagesEditTheEditor) {
   c.applySettings(settings);
   EXPECT_EQ(c.tabWidth(), 8);
   EXPECT_EQ(c.edgeColumn(), 100);
-  EXPECT_EQ(c.lexer()->font(0).pixelSize(), 16);
+  EXPECT_EQ(c.settings().font.pixelSize(), 16);
+  EXPECT_NEAR(c.lexer()->font(0).pointSizeF(), 16 * 72.0 / c.logicalDpiY(), 0.01);
   EXPECT_EQ(c.lexer()->color(settings.styles[0].style), QColor(1, 2, 3));
   EXPECT_EQ(c.settings().replacements, settings.replacements);
   EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("noParser")), nullptr);

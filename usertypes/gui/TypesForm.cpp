@@ -5,6 +5,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHeaderView>
+#include <QPainter>
+#include <QPixmap>
 #include <QStyle>
 #include <QTableWidget>
 #include <QToolBar>
@@ -26,6 +28,17 @@ std::string cellBytes(const QTableWidgetItem* item) {
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
+// A plus or a minus sign for Add and Delete.
+QIcon signIcon(bool plus) {
+  QPixmap pixmap(16, 16);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setPen(QPen(plus ? QColor(0, 130, 0) : QColor(190, 0, 0), 3));
+  painter.drawLine(3, 8, 13, 8);
+  if (plus) painter.drawLine(8, 3, 8, 13);
+  return QIcon(pixmap);
+}
+
 QString cellText(const std::string& bytes) {
   return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
@@ -43,17 +56,17 @@ Ttypesform::Ttypesform(QWidget* parent, DialogProvider* dialogs)
   toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
   struct Command {
     const char* hint;
-    QStyle::StandardPixmap icon;
+    QIcon icon;
     void (Ttypesform::*slot)();
   };
   const Command commands[] = {
-      {"Open", QStyle::SP_DialogOpenButton, &Ttypesform::OpenClick},
-      {"Save", QStyle::SP_DialogSaveButton, &Ttypesform::SaveClick},
-      {"Add", QStyle::SP_FileDialogNewFolder, &Ttypesform::AddClick},
-      {"Delete", QStyle::SP_TrashIcon, &Ttypesform::DeleteClick},
+      {"Open", style()->standardIcon(QStyle::SP_DialogOpenButton), &Ttypesform::OpenClick},
+      {"Save", style()->standardIcon(QStyle::SP_DialogSaveButton), &Ttypesform::SaveClick},
+      {"Add", signIcon(true), &Ttypesform::AddClick},
+      {"Delete", signIcon(false), &Ttypesform::DeleteClick},
   };
   for (const Command& command : commands) {
-    QAction* action = toolBar_->addAction(style()->standardIcon(command.icon), QString::fromLatin1(command.hint));
+    QAction* action = toolBar_->addAction(command.icon, QString::fromLatin1(command.hint));
     action->setToolTip(QString::fromLatin1(command.hint));
     connect(action, &QAction::triggered, this, command.slot);
   }
