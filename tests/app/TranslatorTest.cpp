@@ -42,6 +42,10 @@ TEST(Translator, CleanRunShowsOutputTextLineByLine) {
   EXPECT_EQ(result.pascalLines, splitEditorLines(translator.outputText()));
   EXPECT_EQ(result.pascalText(), joinEditorLines(result.pascalLines));
   EXPECT_NE(translator.outputText().find("function add("), std::string::npos) << translator.outputText();
+  // The status texts as the program has always shown them, spelling included.
+  EXPECT_EQ(kStatusSuccess, "Sucess !!!");
+  EXPECT_EQ(kStatusError, "Error !!!");
+  EXPECT_EQ(kStatusTranslating, "translating...");
 }
 
 TEST(Translator, CrLfAndLfGiveTheSameResult) {
