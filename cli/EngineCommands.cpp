@@ -115,10 +115,20 @@ int parseFile(const Options& options, const std::string& file, ParseObserver* ob
 
 int runTokens(const Options& options) {
   const std::string file = onlyFile(options, "--tokens");
-  return withLexer(options, file, [](SSLex& lexer) {
+  return withLexer(options, file, [&file](SSLex& lexer) {
+    // An empty lexeme does not advance the text: the same one again means the lexer
+    // is stuck (a line break inside a string literal), and would be forever.
+    RefPtr<SSLexLexeme> previous;
     while (RefPtr<SSLexLexeme> lexeme = lexer.nextLexeme()) {
+      if (lexeme->length() == 0 && previous && previous->length() == 0 && previous->token() == lexeme->token() &&
+          previous->line() == lexeme->line() && previous->offset() == lexeme->offset()) {
+        printEngineError(file, lexer.consumer().line(), lexer.consumer().offset(),
+                         "the lexer makes no progress here (a line break inside a string literal?)");
+        return kExitTranslationError;
+      }
       std::cout << lexeme->line() << " " << lexeme->offset() << " " << lexeme->token() << " "
                 << escapeText(lexeme->view()) << "\n";
+      previous = std::move(lexeme);
     }
     return kExitOk;
   });

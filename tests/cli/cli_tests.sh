@@ -133,6 +133,14 @@ tokens)
   printf '%s\n' '1 0 53 x' '1 2 75 =' >want
   expect_same out want
   expect_line err "hash.c:1:5: error: SSLex0105e: Invalid token, Line 1, Offset 4, #"
+  # A line break inside a string: the lexer delivers the same empty STRING_TEXT
+  # again and again; the listing stops after the first one with an error.
+  printf 's = "ab\nc";\n' >open.c
+  timeout 10 "$cli" --tokens open.c >out 2>err
+  [ $? -eq 1 ] || fail "--tokens on an open string did not end with exit 1"
+  printf '%s\n' '1 0 53 s' '1 2 75 =' '1 4 65 "' '1 5 150 ab' '1 7 150 ' >want
+  expect_same out want
+  expect_line err "open.c:1:7: error: the lexer makes no progress here (a line break inside a string literal?)"
   ;;
 check_trace)
   expect_exit 0 "$cli" --check ok.c crlf.c
