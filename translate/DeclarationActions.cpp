@@ -24,10 +24,11 @@ void appendInitializerTail(std::string& text, const std::string& declarator, con
   text += kCrlf;
 }
 
-// declarator + ":" + type + ";" CRLF, then the initializer tail.
+// declarator + ":" + type + ";" CRLF, then the initializer tail (the only further
+// use of the declarator, so without an initializer it is moved, not copied).
 std::string declaredAs(std::string declarator, std::string_view colon, const std::string& type,
                        const std::string& initializer) {
-  std::string text = declarator;
+  std::string text = initializer.empty() ? std::move(declarator) : declarator;
   text += colon;
   text += type;
   text += ";";

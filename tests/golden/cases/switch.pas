@@ -41,3 +41,12 @@ g;
 end;
 Break;
 end;
+case c of 
+Begin 
+f;
+Begin 
+end;
+1:begin {case}
+g;
+end;
+end;
