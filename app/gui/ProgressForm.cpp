@@ -42,10 +42,18 @@ void Tprogressfrm::reject() {
 void WindowProgress::setPercent(std::int32_t percent) {
   // The percentage itself is not clamped (a line past the editor's last gives more
   // than 100); the bar shows what it can.
-  if (window_ != nullptr) window_->bar()->setValue(std::clamp(percent, 0, 100));
+  const std::int32_t value = std::clamp(percent, 0, 100);
+  if (value == shown_ || window_ == nullptr) return;
+  shown_ = value;
+  window_->bar()->setValue(value);
 }
 
 void WindowProgress::pump() {
+  if (untilClock_ > 0) {
+    --untilClock_;
+    return;
+  }
+  untilClock_ = kClockStride;
   if (sincePump_.isValid() && sincePump_.elapsed() < kPumpInterval) return;
   QCoreApplication::processEvents();
   if (afterPump_) afterPump_();

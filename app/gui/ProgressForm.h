@@ -36,10 +36,13 @@ class Tprogressfrm : public QDialog {
 };
 
 // Sets the bar and lets the window system run between reductions. The event pump is
-// throttled: a reduction runs it only when kPumpInterval has passed since the last.
+// throttled: a reduction runs it only when kPumpInterval has passed since the last,
+// and the clock is read only every kClockStride reductions (a reduction takes well
+// under a microsecond).
 class WindowProgress : public TranslationProgress {
  public:
   static constexpr std::int64_t kPumpInterval = 10;  // milliseconds
+  static constexpr int kClockStride = 64;
 
   void setWindow(Tprogressfrm* window) { window_ = window; }
 
@@ -48,10 +51,16 @@ class WindowProgress : public TranslationProgress {
   // Called after each pump's event pass (tests use it to act in mid-run).
   void setAfterPump(std::function<void()> afterPump) { afterPump_ = std::move(afterPump); }
   // A new run pumps on its first reduction.
-  void restart() { sincePump_.invalidate(); }
+  void restart() {
+    sincePump_.invalidate();
+    untilClock_ = 0;
+    shown_ = -1;
+  }
 
  private:
   Tprogressfrm* window_ = nullptr;
+  int untilClock_ = 0;
+  std::int32_t shown_ = -1;  // the value the bar has
   QElapsedTimer sincePump_;
   std::function<void()> afterPump_;
 };
