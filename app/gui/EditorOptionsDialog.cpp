@@ -92,6 +92,9 @@ QWidget* EditorOptionsDialog::makeOptionsPage() {
   fontFamily_ = new QFontComboBox(page);
   fontFamily_->setObjectName(QStringLiteral("fontFamily"));
   fontFamily_->setCurrentFont(settings_.font);
+  // The family changes only when the user picks one: the box may show a stand-in
+  // for a family this machine lacks.
+  connect(fontFamily_, &QFontComboBox::currentFontChanged, this, [this] { familyChosen_ = true; });
   fontSize_ = new QSpinBox(page);
   fontSize_->setObjectName(QStringLiteral("fontSize"));
   fontSize_->setRange(6, 72);
@@ -177,10 +180,8 @@ void EditorOptionsDialog::showStyle(int row) {
   const StyleSetting& style = settings_.styles[static_cast<std::size_t>(row)];
   showColour(foreground_, style.foreground);
   showColour(background_, style.background);
-  const bool bold = style.bold;
-  const bool italic = style.italic;
-  bold_->setChecked(bold);
-  italic_->setChecked(italic);
+  bold_->setChecked(style.bold);
+  italic_->setChecked(style.italic);
 }
 
 void EditorOptionsDialog::pickColour(QPushButton* button, QColor& colour) {
@@ -240,7 +241,7 @@ QWidget* EditorOptionsDialog::makePairsPage(QTableWidget*& table, const std::vec
 
 EditorSettings EditorOptionsDialog::settings() const {
   EditorSettings result = settings_;
-  result.font = fontFamily_->currentFont();
+  if (familyChosen_) result.font.setFamily(fontFamily_->currentFont().family());
   result.font.setPixelSize(fontSize_->value());
   result.font.setStyleHint(QFont::TypeWriter);
   result.tabWidth = tabWidth_->value();

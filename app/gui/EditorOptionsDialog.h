@@ -42,6 +42,7 @@ class EditorOptionsDialog : public QDialog {
   EditorSettings settings_;  // the parts the pages edit in place: colours and styles
   QTabWidget* pages_ = nullptr;
   QFontComboBox* fontFamily_ = nullptr;
+  bool familyChosen_ = false;
   QSpinBox* fontSize_ = nullptr;
   QSpinBox* tabWidth_ = nullptr;
   QCheckBox* showEdge_ = nullptr;

@@ -146,6 +146,7 @@ TEST(EditorOptionsDialogTest, PagesEditTheEditor) {
   dialog.findChild<QSpinBox*>(QStringLiteral("edgeColumn"))->setValue(100);
   dialog.findChild<QSpinBox*>(QStringLiteral("fontSize"))->setValue(16);
   EditorSettings settings = dialog.settings();
+  EXPECT_EQ(settings.font.family(), QStringLiteral("Courier New"));  // not the box's stand-in
   ASSERT_FALSE(settings.styles.empty());
   settings.styles[0].foreground = QColor(1, 2, 3);
   settings.replacements = {{QStringLiteral("teh"), QStringLiteral("the")}};
