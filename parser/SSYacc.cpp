@@ -208,6 +208,7 @@ bool SSYacc::conflictStep() {
       return shiftStep();
     }
   }
+  spendStep();
   errorFlag_ = true;
   return conflictError(state_, *lookahead_, readAhead_.get());
 }
