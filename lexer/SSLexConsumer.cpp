@@ -42,24 +42,6 @@ bool SSLexConsumer::readChar() {
 
 std::int32_t SSLexConsumer::refill() { return 0; }
 
-void SSLexConsumer::markAccept() noexcept {
-  acceptPosition_ = position_;
-  acceptLineDelta_ = lineDelta_;
-  acceptColumn_ = column_;
-}
-
-void SSLexConsumer::markTrailing() noexcept {
-  markPosition_ = position_;
-  markLineDelta_ = lineDelta_;
-  markColumn_ = column_;
-}
-
-void SSLexConsumer::restoreTrailing() noexcept {
-  acceptPosition_ = markPosition_;
-  acceptLineDelta_ = markLineDelta_;
-  acceptColumn_ = markColumn_;
-}
-
 void SSLexConsumer::dropLineStart() noexcept {
   ++start_;
   ++line_;

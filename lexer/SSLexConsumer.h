@@ -45,9 +45,24 @@ class SSLexConsumer {
   // True when the accept mark lies past the lexeme start (some text was accepted).
   bool hasAcceptedText() const noexcept { return acceptPosition_ > start_; }
 
-  void markAccept() noexcept;       // accept mark := position, line delta, column
-  void markTrailing() noexcept;     // trailing mark := position, line delta, column
-  void restoreTrailing() noexcept;  // accept mark := trailing mark
+  // accept mark := position, line delta, column
+  void markAccept() noexcept {
+    acceptPosition_ = position_;
+    acceptLineDelta_ = lineDelta_;
+    acceptColumn_ = column_;
+  }
+  // trailing mark := position, line delta, column
+  void markTrailing() noexcept {
+    markPosition_ = position_;
+    markLineDelta_ = lineDelta_;
+    markColumn_ = column_;
+  }
+  // accept mark := trailing mark
+  void restoreTrailing() noexcept {
+    acceptPosition_ = markPosition_;
+    acceptLineDelta_ = markLineDelta_;
+    acceptColumn_ = markColumn_;
+  }
   void dropLineStart() noexcept;    // drop the lexeme's first character, a line break
   void consumeAccepted() noexcept;  // move to the accept mark; the next lexeme starts there
   void discardScanned() noexcept;   // the next lexeme starts at the current position

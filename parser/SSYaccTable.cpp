@@ -1,11 +1,9 @@
 // Loading of parse table images: the fixed part, the production table, the state
 // records and the embedded lookahead lists, every offset, count and target checked
-// against the image; then one hash over (record, symbol) for the action and goto
-// lookups, keeping the first matching entry of a record.
+// against the image; then the indexes for the action and goto lookups.
 #include "parser/SSYaccTable.h"
 
 #include <algorithm>
-#include <bit>
 #include <new>
 #include <string>
 
@@ -18,8 +16,6 @@ namespace {
 
 constexpr std::int64_t kRecordHeaderSize = 12;
 constexpr std::int64_t kEntrySize = 8;
-constexpr std::uint64_t kActionKey = 1;
-constexpr std::uint64_t kGotoKey = 2;
 
 [[noreturn]] void raiseMalformed(const char* name, const std::string& reason) {
   throw SSException(sscode::kErrorReadingTable, ssmsg::kErrorReadingTable, nameWithReason(name, reason).c_str());
@@ -29,60 +25,14 @@ std::string stateText(std::int64_t state) { return "state " + std::to_string(sta
 
 }  // namespace
 
-struct SSYaccTable::Impl {
-  std::vector<unsigned char> image;
-  std::vector<SSYaccProduction> productions;
-  std::vector<SSYaccEntry> entries;            // every distinct record's entries
-  std::vector<SSYaccStateRecord> records;      // distinct records (states may share one)
-  std::vector<std::uint32_t> recordOfState;
-  std::vector<std::unique_ptr<SSLexExpressionList>> lists;
+SSYaccTable::SSYaccTable(const char* name) { load(findEmbeddedResource("llr"), name); }
 
-  // Open addressing over (kind, record, symbol) -> index into entries.
-  struct Slot {
-    std::uint64_t key = 0;  // 0: empty
-    std::uint32_t entry = 0;
-  };
-  std::vector<Slot> slots;
-  int shift = 64;
-
-  static std::uint64_t keyOf(std::uint64_t kind, std::uint32_t record, std::int32_t symbol) noexcept {
-    return kind << 48 | std::uint64_t{record} << 32 | static_cast<std::uint32_t>(symbol);
-  }
-  std::size_t home(std::uint64_t key) const noexcept {
-    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> shift);
-  }
-  void insert(std::uint64_t key, std::uint32_t entry) {
-    const std::size_t mask = slots.size() - 1;
-    for (std::size_t i = home(key);; i = (i + 1) & mask) {
-      if (slots[i].key == key) return;  // the first entry for the symbol wins
-      if (slots[i].key == 0) {
-        slots[i] = {key, entry};
-        return;
-      }
-    }
-  }
-  const SSYaccEntry* find(std::uint64_t kind, std::int32_t state, std::int32_t symbol) const noexcept {
-    if (static_cast<std::uint32_t>(state) >= recordOfState.size()) return nullptr;
-    const std::uint64_t key = keyOf(kind, recordOfState[static_cast<std::size_t>(state)], symbol);
-    const std::size_t mask = slots.size() - 1;
-    for (std::size_t i = home(key);; i = (i + 1) & mask) {
-      if (slots[i].key == key) return &entries[slots[i].entry];
-      if (slots[i].key == 0) return nullptr;
-    }
-  }
-};
-
-SSYaccTable::SSYaccTable(const char* name) : impl_(std::make_unique<Impl>()) { load(findEmbeddedResource("llr"), name); }
-
-SSYaccTable::SSYaccTable(std::span<const unsigned char> image, const char* name) : impl_(std::make_unique<Impl>()) {
-  load(image, name);
-}
+SSYaccTable::SSYaccTable(std::span<const unsigned char> image, const char* name) { load(image, name); }
 
 SSYaccTable::~SSYaccTable() = default;
 
 void SSYaccTable::load(std::span<const unsigned char> bytes, const char* name) {
   try {
-    Impl& t = *impl_;
     const TableImage image(bytes);
     if (image.size() == 0) raiseMalformed(name, "image empty");
     if (!image.contains(0, 4)) raiseMalformed(name, "header truncated");
@@ -104,9 +54,9 @@ void SSYaccTable::load(std::span<const unsigned char> bytes, const char* name) {
 
     // Productions.
     const std::int64_t productionsAt = kYaccHeaderSize + 4 * stateCount;
-    t.productions.resize(static_cast<std::size_t>(productionCount));
+    productions_.resize(static_cast<std::size_t>(productionCount));
     for (std::int64_t n = 0; n < productionCount; ++n) {
-      SSYaccProduction& p = t.productions[static_cast<std::size_t>(n)];
+      SSYaccProduction& p = productions_[static_cast<std::size_t>(n)];
       p = {image.signedWord(productionsAt + 8 * n), image.signedWord(productionsAt + 8 * n + 4)};
       if (p.rhsLength < 0) raiseMalformed(name, "production " + std::to_string(n) + " has a negative length");
     }
@@ -131,31 +81,31 @@ void SSYaccTable::load(std::span<const unsigned char> bytes, const char* name) {
     std::sort(byOffset.begin(), byOffset.end(), [](const Placed& a, const Placed& b) {
       return a.begin != b.begin ? a.begin < b.begin : a.state < b.state;
     });
-    t.recordOfState.resize(static_cast<std::size_t>(stateCount));
+    recordOfState_.resize(static_cast<std::size_t>(stateCount));
     std::vector<std::int64_t> firstStateOfRecord;
     std::int64_t entryTotal = 0;
     for (std::size_t i = 0; i < byOffset.size(); ++i) {
       const Placed& p = byOffset[i];
       if (i > 0 && p.begin == byOffset[i - 1].begin) {
-        t.recordOfState[static_cast<std::size_t>(p.state)] = t.recordOfState[static_cast<std::size_t>(byOffset[i - 1].state)];
+        recordOfState_[static_cast<std::size_t>(p.state)] = recordOfState_[static_cast<std::size_t>(byOffset[i - 1].state)];
         continue;
       }
       if (i > 0 && p.begin < byOffset[i - 1].end) {
         const auto [low, high] = std::minmax(p.state, byOffset[i - 1].state);
         raiseMalformed(name, "records of states " + std::to_string(low) + " and " + std::to_string(high) + " overlap");
       }
-      t.recordOfState[static_cast<std::size_t>(p.state)] = static_cast<std::uint32_t>(firstStateOfRecord.size());
+      recordOfState_[static_cast<std::size_t>(p.state)] = static_cast<std::uint32_t>(firstStateOfRecord.size());
       firstStateOfRecord.push_back(p.state);
       entryTotal += (p.end - p.begin - kRecordHeaderSize) / kEntrySize;
     }
 
     // Entries of each distinct record, with every target checked.
-    t.entries.reserve(static_cast<std::size_t>(entryTotal));
+    entries_.reserve(static_cast<std::size_t>(entryTotal));
     struct Range {
       std::size_t actions, gotos, count;
     };
     std::vector<Range> ranges;
-    t.records.resize(firstStateOfRecord.size());
+    records_.resize(firstStateOfRecord.size());
     for (std::size_t r = 0; r < firstStateOfRecord.size(); ++r) {
       const std::int64_t state = firstStateOfRecord[r];
       const std::int64_t at = placed[static_cast<std::size_t>(state)].begin;
@@ -163,7 +113,7 @@ void SSYaccTable::load(std::span<const unsigned char> bytes, const char* name) {
       const std::uint32_t flags = image.word(at);
       const std::int64_t gotoCount = image.word(at + 4);
       const std::int64_t actionCount = image.word(at + 8);
-      const std::size_t first = t.entries.size();
+      const std::size_t first = entries_.size();
       auto entryAt = [&](std::int64_t index) {
         const std::int64_t e = at + kRecordHeaderSize + kEntrySize * index;
         return SSYaccEntry{image.word(e), image.signedWord(e + 4)};
@@ -178,15 +128,15 @@ void SSYaccTable::load(std::span<const unsigned char> bytes, const char* name) {
         if (!(e.word & (ActionShift | ActionReduce | ActionAccept)) && (e.word & ActionConflict) &&
             target >= listCount)
           raiseMalformed(name, where + "unknown lookahead list " + std::to_string(target));
-        t.entries.push_back(e);
+        entries_.push_back(e);
       }
       for (std::int64_t i = 0; i < gotoCount; ++i) {
         const SSYaccEntry e = entryAt(actionCount + i);
         if ((e.word & ActionTargetMask) >= stateCount)
           raiseMalformed(name, where + "goto to unknown state " + std::to_string(e.word & ActionTargetMask));
-        t.entries.push_back(e);
+        entries_.push_back(e);
       }
-      SSYaccStateRecord& record = t.records[r];
+      SSYaccStateRecord& record = records_[r];
       record.flags = flags;
       if (flags & StateHasErrorEntry) {
         record.hasErrorEntry = true;
@@ -198,10 +148,10 @@ void SSYaccTable::load(std::span<const unsigned char> bytes, const char* name) {
       ranges.push_back({first, first + static_cast<std::size_t>(actionCount), static_cast<std::size_t>(gotoCount)});
     }
     // The entries no longer move: the spans can point into them.
-    for (std::size_t r = 0; r < t.records.size(); ++r) {
-      t.records[r].actions = std::span<const SSYaccEntry>(t.entries.data() + ranges[r].actions,
+    for (std::size_t r = 0; r < records_.size(); ++r) {
+      records_[r].actions = std::span<const SSYaccEntry>(entries_.data() + ranges[r].actions,
                                                          ranges[r].gotos - ranges[r].actions);
-      t.records[r].gotos = std::span<const SSYaccEntry>(t.entries.data() + ranges[r].gotos, ranges[r].count);
+      records_[r].gotos = std::span<const SSYaccEntry>(entries_.data() + ranges[r].gotos, ranges[r].count);
     }
 
     // Lookahead lists, right after the record of the last state.
@@ -220,56 +170,37 @@ void SSYaccTable::load(std::span<const unsigned char> bytes, const char* name) {
                                    std::to_string(f.token));
       }
       listAt += list->blockSize();
-      t.lists.push_back(std::move(list));
+      lists_.push_back(std::move(list));
     }
 
-    // The lookup hash, at most half full.
-    std::size_t capacity = 16;
-    while (capacity < 2 * t.entries.size()) capacity *= 2;
-    t.slots.assign(capacity, {});
-    t.shift = 64 - std::countr_zero(capacity);
-    for (std::size_t r = 0; r < t.records.size(); ++r) {
-      for (const SSYaccEntry& e : t.records[r].actions)
-        t.insert(Impl::keyOf(kActionKey, static_cast<std::uint32_t>(r), e.symbol),
-                 static_cast<std::uint32_t>(&e - t.entries.data()));
-      for (const SSYaccEntry& e : t.records[r].gotos)
-        t.insert(Impl::keyOf(kGotoKey, static_cast<std::uint32_t>(r), e.symbol),
-                 static_cast<std::uint32_t>(&e - t.entries.data()));
+    // The lookups: dense rows may take as many cells as the image has bytes.
+    std::vector<std::span<const SSYaccEntry>> actionRows, gotoRows;
+    for (const SSYaccStateRecord& record : records_) {
+      actionRows.push_back(record.actions);
+      gotoRows.push_back(record.gotos);
     }
-    t.image.assign(bytes.begin(), bytes.end());
+    actions_.build(actionRows, entries_.data(), image.size());
+    gotos_.build(gotoRows, entries_.data(), image.size());
+    image_.assign(bytes.begin(), bytes.end());
   } catch (const std::bad_alloc&) {
     throw SSException(sscode::kOutOfMemory, ssmsg::kOutOfMemory);
   }
 }
 
-std::int32_t SSYaccTable::stateCount() const noexcept { return static_cast<std::int32_t>(impl_->recordOfState.size()); }
-std::int32_t SSYaccTable::productionCount() const noexcept { return static_cast<std::int32_t>(impl_->productions.size()); }
-std::int32_t SSYaccTable::lookaheadListCount() const noexcept { return static_cast<std::int32_t>(impl_->lists.size()); }
-
 const SSYaccStateRecord& SSYaccTable::stateRecord(std::int32_t state) const {
   if (state < 0 || state >= stateCount()) throw SSException(sscode::kParseFailed, ssmsg::kParseFailed);
-  return impl_->records[impl_->recordOfState[static_cast<std::size_t>(state)]];
+  return records_[recordOfState_[static_cast<std::size_t>(state)]];
 }
 
 SSYaccProduction SSYaccTable::production(std::int32_t n) const {
   if (n < 0 || n >= productionCount()) throw SSException(sscode::kParseFailed, ssmsg::kParseFailed);
-  return impl_->productions[static_cast<std::size_t>(n)];
+  return productions_[static_cast<std::size_t>(n)];
 }
 
 const SSLexExpressionList& SSYaccTable::lookaheadList(std::int32_t index) const {
   if (index < 0 || index >= lookaheadListCount())
     throw SSException(sscode::kInvalidListIndex, ssmsg::kInvalidListIndex, index);
-  return *impl_->lists[static_cast<std::size_t>(index)];
+  return *lists_[static_cast<std::size_t>(index)];
 }
-
-const SSYaccEntry* SSYaccTable::findAction(std::int32_t state, std::int32_t token) const {
-  return impl_->find(kActionKey, state, token);
-}
-
-const SSYaccEntry* SSYaccTable::findGoto(std::int32_t state, std::int32_t nonterminal) const {
-  return impl_->find(kGotoKey, state, nonterminal);
-}
-
-std::span<const unsigned char> SSYaccTable::image() const noexcept { return impl_->image; }
 
 }  // namespace morvane

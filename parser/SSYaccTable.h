@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "lexer/SSLexTable.h"
+#include "parser/SSYaccSymbolIndex.h"
 
 namespace morvane {
 
@@ -66,27 +67,44 @@ class SSYaccTable {
   SSYaccTable(const SSYaccTable&) = delete;
   SSYaccTable& operator=(const SSYaccTable&) = delete;
 
-  std::int32_t stateCount() const noexcept;
-  std::int32_t productionCount() const noexcept;
-  std::int32_t lookaheadListCount() const noexcept;
+  std::int32_t stateCount() const noexcept { return static_cast<std::int32_t>(recordOfState_.size()); }
+  std::int32_t productionCount() const noexcept { return static_cast<std::int32_t>(productions_.size()); }
+  std::int32_t lookaheadListCount() const noexcept { return static_cast<std::int32_t>(lists_.size()); }
 
-  // The caller keeps the index in range (checked at load for every target).
+  // Every target in the table is checked at load; an index outside raises code 15
+  // (code 6 for a list).
   const SSYaccStateRecord& stateRecord(std::int32_t state) const;
   SSYaccProduction production(std::int32_t n) const;
   const SSLexExpressionList& lookaheadList(std::int32_t index) const;
 
   // The first action entry of the state for the terminal, or nullptr (an error).
-  const SSYaccEntry* findAction(std::int32_t state, std::int32_t token) const;
+  const SSYaccEntry* findAction(std::int32_t state, std::int32_t token) const noexcept {
+    return find(actions_, state, token);
+  }
   // The first goto entry of the state for the nonterminal, or nullptr.
-  const SSYaccEntry* findGoto(std::int32_t state, std::int32_t nonterminal) const;
+  const SSYaccEntry* findGoto(std::int32_t state, std::int32_t nonterminal) const noexcept {
+    return find(gotos_, state, nonterminal);
+  }
 
   // The image as loaded, byte for byte.
-  std::span<const unsigned char> image() const noexcept;
+  std::span<const unsigned char> image() const noexcept { return image_; }
 
  private:
   void load(std::span<const unsigned char> image, const char* name);
-  struct Impl;
-  std::unique_ptr<Impl> impl_;
+  const SSYaccEntry* find(const SSYaccSymbolIndex& index, std::int32_t state, std::int32_t symbol) const noexcept {
+    if (static_cast<std::uint32_t>(state) >= recordOfState_.size()) return nullptr;
+    const std::int32_t entry = index.find(recordOfState_[static_cast<std::size_t>(state)], symbol);
+    return entry < 0 ? nullptr : &entries_[static_cast<std::size_t>(entry)];
+  }
+
+  std::vector<unsigned char> image_;
+  std::vector<SSYaccProduction> productions_;
+  std::vector<SSYaccEntry> entries_;         // every distinct record's entries
+  std::vector<SSYaccStateRecord> records_;   // distinct records: states may share one
+  std::vector<std::uint32_t> recordOfState_;
+  std::vector<std::unique_ptr<SSLexExpressionList>> lists_;
+  SSYaccSymbolIndex actions_;
+  SSYaccSymbolIndex gotos_;
 };
 
 }  // namespace morvane

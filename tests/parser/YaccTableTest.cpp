@@ -59,6 +59,32 @@ TEST(YaccTableTest, LoadsRecordsProductionsAndLists) {
   EXPECT_EQ(messageOf([&] { table.lookaheadList(1); }, 6), "SSLex0106e: Invalid expression list index, 1");
 }
 
+TEST(YaccTableTest, LookupsFindTheFirstEntryForNarrowAndWideSymbolRanges) {
+  // Symbols far apart make the dense rows too big for the image: the hash is used.
+  YaccImage narrow = sampleTable();
+  YaccImage wide = sampleTable();
+  wide.states[2].actions.push_back(shiftOn(2000000000, 1));
+  wide.states[2].actions.push_back(shiftOn(-2000000000, 0));
+  wide.states[1].gotos.push_back(gotoOn(kS + 1000000, 0));
+  wide.states[1].gotos.push_back(gotoOn(kS, 1));
+  wide.states[1].gotos.push_back(gotoOn(kS, 2));  // later duplicate
+  for (const YaccImage& sample : {narrow, wide}) {
+    const HeapImage heap(yaccImage(sample));
+    const SSYaccTable table(heap.span(), "t.llr");
+    auto firstOf = [](std::span<const SSYaccEntry> entries, std::int32_t symbol) -> const SSYaccEntry* {
+      for (const SSYaccEntry& e : entries)
+        if (e.symbol == symbol) return &e;
+      return nullptr;
+    };
+    for (std::int32_t state = 0; state < table.stateCount(); ++state) {
+      for (std::int32_t symbol : std::initializer_list<std::int32_t>{-2000000000, -2, -1, 0, kA, kB, kSemicolon, kX, kS, kS + 1, kS + 1000000, 2000000000}) {
+        EXPECT_EQ(table.findAction(state, symbol), firstOf(table.stateRecord(state).actions, symbol)) << state << " " << symbol;
+        EXPECT_EQ(table.findGoto(state, symbol), firstOf(table.stateRecord(state).gotos, symbol)) << state << " " << symbol;
+      }
+    }
+  }
+}
+
 TEST(YaccTableTest, StatesMaySharePlacedRecords) {
   Bytes bytes = yaccImage(simpleGrammar());
   putWord(bytes, kYaccHeaderSize + 4 * 2, static_cast<std::uint32_t>(wordAt(bytes, kYaccHeaderSize)));
