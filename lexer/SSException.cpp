@@ -52,18 +52,17 @@ SSException::SSException(std::uint8_t code, std::string_view message)
     : std::runtime_error(std::string(message.substr(0, kMaxMessageLength))), code_(code) {}
 
 SSException::SSException(std::uint8_t code, const char* format, const char* text)
-    : std::runtime_error(formatMessage(format, {{boundedText(text, kMaxMessageLength + 1)}})),
-      code_(code) {}
+    : std::runtime_error(formatMessage(format, {{boundedText(text, kMaxMessageLength + 1)}})), code_(code) {}
 
 SSException::SSException(std::uint8_t code, const char* format, std::int32_t value)
     : std::runtime_error(formatMessage(format, {{{}, value, false}})), code_(code) {}
 
-SSException::SSException(std::uint8_t code, const char* format, std::int32_t line,
-                         std::int32_t offset, const char* text, std::int32_t length)
-    : std::runtime_error(formatMessage(
-          format, {{{}, line, false},
-                   {{}, offset, false},
-                   {boundedText(text, length > 0 ? static_cast<std::size_t>(length) : 0)}})),
+SSException::SSException(std::uint8_t code, const char* format, std::int32_t line, std::int32_t offset,
+                         const char* text, std::int32_t length)
+    : std::runtime_error(
+          formatMessage(format, {{{}, line, false},
+                                 {{}, offset, false},
+                                 {boundedText(text, length > 0 ? static_cast<std::size_t>(length) : 0)}})),
       code_(code) {}
 
 }  // namespace morvane

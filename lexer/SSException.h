@@ -20,8 +20,8 @@ class SSException : public std::runtime_error {
   SSException(std::uint8_t code, const char* format, std::int32_t value);
   // (code, format, line, offset, text, length): fills "%ld", "%ld", "%s" in this
   // order; only the first `length` characters of the text are used.
-  SSException(std::uint8_t code, const char* format, std::int32_t line, std::int32_t offset,
-              const char* text, std::int32_t length);
+  SSException(std::uint8_t code, const char* format, std::int32_t line, std::int32_t offset, const char* text,
+              std::int32_t length);
 
   std::uint8_t code() const noexcept { return code_; }
 

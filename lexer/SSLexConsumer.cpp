@@ -21,9 +21,10 @@ bool SSLexConsumer::readChar() {
   if (position_ >= limit_) {
     const std::int32_t added = refill();
     // A refill can only make bytes that are in the buffer valid.
-    const std::int64_t limit = std::min<std::int64_t>(
-        std::int64_t{limit_} + std::max(added, 0),
-        std::min<std::int64_t>(static_cast<std::int64_t>(buffer_.size()), std::numeric_limits<std::int32_t>::max()));
+    const std::int64_t limit =
+        std::min<std::int64_t>(std::int64_t{limit_} + std::max(added, 0),
+                               std::min<std::int64_t>(static_cast<std::int64_t>(buffer_.size()),
+                                                      std::numeric_limits<std::int32_t>::max()));
     if (limit <= position_) {
       atEnd_ = true;
       return false;

@@ -26,17 +26,14 @@ constexpr std::int64_t kFinalRecordsField = 52;
 struct Region {
   std::int64_t begin;
   std::int64_t end;
-  bool overlaps(const Region& other) const noexcept {
-    return begin < other.end && other.begin < end;
-  }
+  bool overlaps(const Region& other) const noexcept { return begin < other.end && other.begin < end; }
 };
 
 [[noreturn]] void raiseMalformed(const char* name, std::string_view context, std::string_view reason) {
   std::string text(context);
   if (!text.empty()) text += ": ";
   text += reason;
-  throw SSException(sscode::kInvalidLexTable, ssmsg::kInvalidLexTable,
-                    nameWithReason(name, text).c_str());
+  throw SSException(sscode::kInvalidLexTable, ssmsg::kInvalidLexTable, nameWithReason(name, text).c_str());
 }
 
 std::string stateText(std::int64_t state) { return "state " + std::to_string(state); }
@@ -110,7 +107,8 @@ void SSLexExpressionList::load(std::span<const unsigned char> bytes, const char*
     if (!inBody(offset, 4)) fail("row of " + stateText(k) + " outside its block");
     const std::int64_t count = block.signedWord(offset);
     if (count < 0) fail("row of " + stateText(k) + " has a negative count");
-    if (!inBody(offset, 4 + count * kLexTransitionSize)) fail("row of " + stateText(k) + " outside its block");
+    if (!inBody(offset, 4 + count * kLexTransitionSize))
+      fail("row of " + stateText(k) + " outside its block");
     rows[k] = {{offset, offset + 4 + count * kLexTransitionSize}, static_cast<std::int64_t>(k)};
     if (rows[k].bytes.overlaps(finals)) fail("row of " + stateText(k) + " overlaps the final records");
     if (rows[k].bytes.overlaps(index)) fail("row of " + stateText(k) + " overlaps the row index");

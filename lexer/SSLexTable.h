@@ -4,7 +4,10 @@
 // embedded in parse tables, where the automata run over token numbers.
 //
 // Loading checks every count and offset against the image: a malformed image
-// raises SSException code 4 and nothing outside the image is ever read.
+// raises SSException code 4 ("name (reason)") and nothing outside the image is
+// ever read. Each state has a row of its own: rows that are shared, overlap one
+// another or overlap the header, final records or row index are refused, which
+// keeps the loading work proportional to the image.
 #pragma once
 
 #include <cstdint>
@@ -51,8 +54,7 @@ class SSLexExpressionList {
   // byte to the end of the enclosing image; the block's own size (its second word)
   // must fit in it. Checks the block magic (code 4 with `name`) and every offset.
   // `context` (such as "lookahead list 2") is put before the reason of a fault.
-  SSLexExpressionList(std::span<const unsigned char> block, const char* name,
-                      std::string_view context = {});
+  SSLexExpressionList(std::span<const unsigned char> block, const char* name, std::string_view context = {});
   ~SSLexExpressionList();
   SSLexExpressionList(const SSLexExpressionList&) = delete;
   SSLexExpressionList& operator=(const SSLexExpressionList&) = delete;
@@ -90,8 +92,8 @@ class SSLexExpressionList {
   static constexpr std::size_t kDenseWidth = kLastCharacter + 2;  // -1..255
 
   // The file loader's path: the block magic is not checked there.
-  SSLexExpressionList(std::span<const unsigned char> block, const char* name,
-                      std::string_view context, FromFile);
+  SSLexExpressionList(std::span<const unsigned char> block, const char* name, std::string_view context,
+                      FromFile);
   void load(std::span<const unsigned char> block, const char* name, std::string_view context,
             bool checkMagic);
   std::int32_t nextStateBeyondCharacters(std::int32_t c, std::int32_t state) const noexcept;
@@ -99,9 +101,9 @@ class SSLexExpressionList {
   std::int32_t stateCount_ = 0;
   std::int32_t blockSize_ = 0;
   std::vector<SSLexFinalRecord> finals_;
-  std::vector<std::int32_t> dense_;          // stateCount x kDenseWidth
-  std::vector<Piece> pieces_;                // every state's pieces, in state order
-  std::vector<std::uint32_t> firstPiece_;    // stateCount + 1 indexes into pieces_
+  std::vector<std::int32_t> dense_;        // stateCount x kDenseWidth
+  std::vector<Piece> pieces_;              // every state's pieces, in state order
+  std::vector<std::uint32_t> firstPiece_;  // stateCount + 1 indexes into pieces_
 };
 
 // A loaded lexer table: its expression lists in file order.

@@ -21,9 +21,7 @@ class TableImage {
     return offset >= 0 && length >= 0 && offset <= size() && length <= size() - offset;
   }
   // The word at `offset`; the caller has checked contains(offset, 4).
-  std::uint32_t word(std::int64_t offset) const noexcept {
-    return readLe32(bytes_.data() + offset);
-  }
+  std::uint32_t word(std::int64_t offset) const noexcept { return readLe32(bytes_.data() + offset); }
   std::int32_t signedWord(std::int64_t offset) const noexcept {
     return readLe32Signed(bytes_.data() + offset);
   }

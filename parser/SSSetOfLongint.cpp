@@ -13,7 +13,8 @@ SSSetOfLongint::SSSetOfLongint(std::int32_t capacity, std::int32_t growth)
 bool SSSetOfLongint::add(std::int32_t value) {
   if (contains(value)) return false;
   if (count_ == capacity_) {
-    auto grown = std::make_unique<std::int32_t[]>(static_cast<std::size_t>(capacity_) + static_cast<std::size_t>(growth_));
+    auto grown = std::make_unique<std::int32_t[]>(static_cast<std::size_t>(capacity_) +
+                                                  static_cast<std::size_t>(growth_));
     std::copy(items_.get(), items_.get() + count_, grown.get());
     items_ = std::move(grown);
     capacity_ += growth_;

@@ -63,10 +63,10 @@ class SSYacc {
 
  protected:
   // Virtual operations, in slot order.
-  virtual RefPtr<SSLexLexeme> scanLexeme();       // the lexer's next lexeme
-  virtual RefPtr<SSYaccStackElement> shiftElement();  // newElement()
-  virtual RefPtr<SSYaccStackElement> newElement();    // a new, empty element
-  virtual bool cachedLexeme(SSLexLexeme& lexeme);     // false; true stops the parse
+  virtual RefPtr<SSLexLexeme> scanLexeme();                              // the lexer's next lexeme
+  virtual RefPtr<SSYaccStackElement> shiftElement();                     // newElement()
+  virtual RefPtr<SSYaccStackElement> newElement();                       // a new, empty element
+  virtual bool cachedLexeme(SSLexLexeme& lexeme);                        // false; true stops the parse
   virtual bool syntaxError(std::int32_t state, SSLexLexeme& lookahead);  // SyncErr, then false
   virtual bool conflictError(std::int32_t state, SSLexLexeme& lookahead, SSLexLexeme* readAhead);
   // None by default (which stops the parse): every concrete parser supplies it.

@@ -10,8 +10,8 @@
 
 namespace morvane {
 
-void SSYaccSymbolIndex::build(const std::vector<std::span<const SSYaccEntry>>& records, const SSYaccEntry* base,
-                              std::int64_t cellLimit) {
+void SSYaccSymbolIndex::build(const std::vector<std::span<const SSYaccEntry>>& records,
+                              const SSYaccEntry* base, std::int64_t cellLimit) {
   std::int64_t low = std::numeric_limits<std::int64_t>::max();
   std::int64_t high = std::numeric_limits<std::int64_t>::min();
   std::size_t entries = 0;

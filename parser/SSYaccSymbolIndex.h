@@ -41,8 +41,8 @@ class SSYaccSymbolIndex {
   }
   std::int32_t findHashed(std::uint32_t record, std::int32_t symbol) const noexcept;
 
-  std::int64_t low_ = 0;       // the lowest symbol, column 0
-  std::uint64_t width_ = 0;    // columns per record
+  std::int64_t low_ = 0;              // the lowest symbol, column 0
+  std::uint64_t width_ = 0;           // columns per record
   std::vector<std::uint32_t> dense_;  // entry index + 1; 0: none
   std::vector<Slot> slots_;
   int shift_ = 64;

@@ -18,7 +18,8 @@ constexpr std::int64_t kRecordHeaderSize = 12;
 constexpr std::int64_t kEntrySize = 8;
 
 [[noreturn]] void raiseMalformed(const char* name, const std::string& reason) {
-  throw SSException(sscode::kErrorReadingTable, ssmsg::kErrorReadingTable, nameWithReason(name, reason).c_str());
+  throw SSException(sscode::kErrorReadingTable, ssmsg::kErrorReadingTable,
+                    nameWithReason(name, reason).c_str());
 }
 
 std::string stateText(std::int64_t state) { return "state " + std::to_string(state); }
@@ -50,7 +51,8 @@ void SSYaccTable::load(std::span<const unsigned char> bytes, const char* name) {
       raiseMalformed(name, "production table offset is not 20 + 4 x states");
     if (image.word(12) != fixedPart)
       raiseMalformed(name, "state records offset is not 20 + 4 x states + 8 x productions");
-    if (!image.contains(0, fixedPart)) raiseMalformed(name, "image ends inside the state offsets or productions");
+    if (!image.contains(0, fixedPart))
+      raiseMalformed(name, "image ends inside the state offsets or productions");
 
     // Productions.
     const std::int64_t productionsAt = kYaccHeaderSize + 4 * stateCount;
@@ -87,14 +89,17 @@ void SSYaccTable::load(std::span<const unsigned char> bytes, const char* name) {
     for (std::size_t i = 0; i < byOffset.size(); ++i) {
       const Placed& p = byOffset[i];
       if (i > 0 && p.begin == byOffset[i - 1].begin) {
-        recordOfState_[static_cast<std::size_t>(p.state)] = recordOfState_[static_cast<std::size_t>(byOffset[i - 1].state)];
+        recordOfState_[static_cast<std::size_t>(p.state)] =
+            recordOfState_[static_cast<std::size_t>(byOffset[i - 1].state)];
         continue;
       }
       if (i > 0 && p.begin < byOffset[i - 1].end) {
         const auto [low, high] = std::minmax(p.state, byOffset[i - 1].state);
-        raiseMalformed(name, "records of states " + std::to_string(low) + " and " + std::to_string(high) + " overlap");
+        raiseMalformed(
+            name, "records of states " + std::to_string(low) + " and " + std::to_string(high) + " overlap");
       }
-      recordOfState_[static_cast<std::size_t>(p.state)] = static_cast<std::uint32_t>(firstStateOfRecord.size());
+      recordOfState_[static_cast<std::size_t>(p.state)] =
+          static_cast<std::uint32_t>(firstStateOfRecord.size());
       firstStateOfRecord.push_back(p.state);
       entryTotal += (p.end - p.begin - kRecordHeaderSize) / kEntrySize;
     }
@@ -145,7 +150,8 @@ void SSYaccTable::load(std::span<const unsigned char> bytes, const char* name) {
           raiseMalformed(name, where + "error entry to unknown state " +
                                    std::to_string(record.errorEntry.word & ActionTargetMask));
       }
-      ranges.push_back({first, first + static_cast<std::size_t>(actionCount), static_cast<std::size_t>(gotoCount)});
+      ranges.push_back(
+          {first, first + static_cast<std::size_t>(actionCount), static_cast<std::size_t>(gotoCount)});
     }
     // The entries no longer move: the spans can point into them.
     for (std::size_t r = 0; r < records_.size(); ++r) {

@@ -2,7 +2,9 @@
 // side), one record per state with its actions and gotos, optional error entries
 // for recovery, and embedded expression lists that resolve conflicts by reading
 // further tokens. Every offset, count, entry target and list index is checked
-// against the image at load time; nothing outside it is ever read.
+// against the image at load time; nothing outside it is ever read. A fault raises
+// code 13 ("name (reason)"), code 4 inside an embedded list. States may share a
+// record; distinct records may not overlap, nor lie in the fixed part.
 #pragma once
 
 #include <cstdint>
@@ -91,7 +93,8 @@ class SSYaccTable {
 
  private:
   void load(std::span<const unsigned char> image, const char* name);
-  const SSYaccEntry* find(const SSYaccSymbolIndex& index, std::int32_t state, std::int32_t symbol) const noexcept {
+  const SSYaccEntry* find(const SSYaccSymbolIndex& index, std::int32_t state,
+                          std::int32_t symbol) const noexcept {
     if (static_cast<std::uint32_t>(state) >= recordOfState_.size()) return nullptr;
     const std::int32_t entry = index.find(recordOfState_[static_cast<std::size_t>(state)], symbol);
     return entry < 0 ? nullptr : &entries_[static_cast<std::size_t>(entry)];
@@ -99,8 +102,8 @@ class SSYaccTable {
 
   std::vector<unsigned char> image_;
   std::vector<SSYaccProduction> productions_;
-  std::vector<SSYaccEntry> entries_;         // every distinct record's entries
-  std::vector<SSYaccStateRecord> records_;   // distinct records: states may share one
+  std::vector<SSYaccEntry> entries_;        // every distinct record's entries
+  std::vector<SSYaccStateRecord> records_;  // distinct records: states may share one
   std::vector<std::uint32_t> recordOfState_;
   std::vector<std::unique_ptr<SSLexExpressionList>> lists_;
   SSYaccSymbolIndex actions_;

@@ -17,7 +17,8 @@ TEST(SSExceptionTest, FillsPlaceholdersInOrder) {
   };
   const Case cases[] = {
       {SSException(sscode::kNoTop, ssmsg::kNoTop), 7, "SSLifo0002e: No top, stack empty"},
-      {SSException(sscode::kInvalidLexTable, ssmsg::kInvalidLexTable, "c.dfa"), 4, "SSLex0104e: Invalid table, c.dfa"},
+      {SSException(sscode::kInvalidLexTable, ssmsg::kInvalidLexTable, "c.dfa"), 4,
+       "SSLex0104e: Invalid table, c.dfa"},
       {SSException(sscode::kInvalidListIndex, ssmsg::kInvalidListIndex, -1), 6,
        "SSLex0106e: Invalid expression list index, -1"},
       {SSException(sscode::kInvalidToken, ssmsg::kInvalidToken, 12, 0, "abc", 3), 9,

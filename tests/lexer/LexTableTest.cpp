@@ -133,7 +133,8 @@ TEST(LexTableTest, HeaderFaults) {
             "SSLex0101e: Error opening file, t.dfa");
   Bytes image = lexImage(sampleLists());
   putWord(image, 4, 0x53534C59);
-  EXPECT_EQ(messageOf([&] { SSLexTable(HeapImage(image).span(), "t.dfa"); }, 4), "SSLex0104e: Invalid table, t.dfa");
+  EXPECT_EQ(messageOf([&] { SSLexTable(HeapImage(image).span(), "t.dfa"); }, 4),
+            "SSLex0104e: Invalid table, t.dfa");
 
   for (std::int32_t count : {0, -3}) {
     Bytes none = lexImage(sampleLists());
@@ -186,11 +187,14 @@ TEST(LexTableTest, MalformedBlocksAreRefusedWithTheirReason) {
       {block + 52, kMin, "(list 0: final records outside its block)"},
       {block + 48, size - 8, "(list 0: row index outside its block)"},
       {block + 48, -4, "(list 0: row index outside its block)"},
-      {block + 48, static_cast<std::int32_t>(kFinalsAt + 8), "(list 0: row index overlaps the final records)"},
+      {block + 48, static_cast<std::int32_t>(kFinalsAt + 8),
+       "(list 0: row index overlaps the final records)"},
       {index + 4, size, "(list 0: row of state 1 outside its block)"},
       {index + 4, -4, "(list 0: row of state 1 outside its block)"},
-      {index + 4, static_cast<std::int32_t>(kFinalsAt), "(list 0: row of state 1 overlaps the final records)"},
-      {index + 4, static_cast<std::int32_t>(row0 - block), "(list 0: rows of states 0 and 1 overlap)"},  // shared
+      {index + 4, static_cast<std::int32_t>(kFinalsAt),
+       "(list 0: row of state 1 overlaps the final records)"},
+      {index + 4, static_cast<std::int32_t>(row0 - block),
+       "(list 0: rows of states 0 and 1 overlap)"},  // shared
       {index + 8, static_cast<std::int32_t>(row0 - block + 12), "(list 0: rows of states 0 and 2 overlap)"},
       {row0, -1, "(list 0: row of state 0 has a negative count)"},
       {row0, kMax, "(list 0: row of state 0 outside its block)"},

@@ -20,7 +20,16 @@ constexpr std::uint32_t kAccept = FinalFlagAccept;
 constexpr std::uint32_t kSkip = FinalFlagAccept | FinalFlagIgnore;
 
 // Tokens of the main test table.
-enum : std::int32_t { kIdent = 2, kNumber = 3, kDot = 4, kEllipsis = 5, kOpen = 6, kText = 7, kClose = 8, kQuoted = 9 };
+enum : std::int32_t {
+  kIdent = 2,
+  kNumber = 3,
+  kDot = 4,
+  kEllipsis = 5,
+  kOpen = 6,
+  kText = 7,
+  kClose = 8,
+  kQuoted = 9
+};
 
 // List 0: blanks and line feeds skipped, identifiers a-z(a-z0-9)*, numbers, "." and
 // "...", a double quote that pushes list 1, and 'a-z' quoted (ending at the quote).
@@ -34,9 +43,17 @@ std::vector<LexList> mainLists() {
       /*3*/ {-1, 0, kSkip, {}},
   };
   LexList main = {
-      /*0*/ {0, 0, 0,
-             {{'\n', '\n', 1}, {' ', ' ', 1}, {'"', '"', 7}, {'\'', '\'', 9}, {'.', '.', 4},
-              {'0', '9', 3}, {'a', 'z', 2}, {-1, -1, 8}}},
+      /*0*/ {0,
+             0,
+             0,
+             {{'\n', '\n', 1},
+              {' ', ' ', 1},
+              {'"', '"', 7},
+              {'\'', '\'', 9},
+              {'.', '.', 4},
+              {'0', '9', 3},
+              {'a', 'z', 2},
+              {-1, -1, 8}}},
       /*1*/ {1, 0, kSkip, {{'\n', '\n', 1}, {' ', ' ', 1}}},
       /*2*/ {kIdent, 0, kAccept, {{'0', '9', 2}, {'a', 'z', 2}}},
       /*3*/ {kNumber, 0, kAccept, {{'0', '9', 3}}},
@@ -67,7 +84,10 @@ std::ostream& operator<<(std::ostream& out, const Seen& s) {
 class Scan {
  public:
   Scan(const std::vector<LexList>& lists, std::string_view text)
-      : image_(lexImage(lists)), table_(image_.span(), "t.dfa"), consumer_(text), lexer_(&consumer_, &table_) {}
+      : image_(lexImage(lists)),
+        table_(image_.span(), "t.dfa"),
+        consumer_(text),
+        lexer_(&consumer_, &table_) {}
 
   std::vector<Seen> all(std::size_t limit = 100) {
     std::vector<Seen> seen;
@@ -96,7 +116,10 @@ TEST(LexerTest, LongestMatchSkipsIgnoredTokensAndCountsLinesAndColumns) {
   };
   const Case cases[] = {
       {"", {}, 1, 0},
-      {"ab cd\nxy z", {{kIdent, "ab", 1, 0}, {kIdent, "cd", 1, 3}, {kIdent, "xy", 2, 1}, {kIdent, "z", 2, 4}}, 2, 5},
+      {"ab cd\nxy z",
+       {{kIdent, "ab", 1, 0}, {kIdent, "cd", 1, 3}, {kIdent, "xy", 2, 1}, {kIdent, "z", 2, 4}},
+       2,
+       5},
       // After two dots the automaton is inside "..." and fails on x: the second dot is given back.
       {"..x", {{kDot, ".", 1, 0}, {kDot, ".", 1, 1}, {kIdent, "x", 1, 2}}, 1, 3},
       {"...", {{kEllipsis, "...", 1, 0}}, 1, 3},
@@ -117,10 +140,16 @@ TEST(LexerTest, LongestMatchSkipsIgnoredTokensAndCountsLinesAndColumns) {
 TEST(LexerTest, PushAndPopListsAndAcceptInTheStartState) {
   Scan scan(mainLists(), "x \"ab\" y \"c\nz");
   const std::vector<Seen> expected = {
-      {kIdent, "x", 1, 0},  {kOpen, "\"", 1, 2}, {kText, "ab", 1, 3}, {kClose, "\"", 1, 5},
-      {kIdent, "y", 1, 7},  {kOpen, "\"", 1, 9}, {kText, "c", 1, 10},
+      {kIdent, "x", 1, 0},
+      {kOpen, "\"", 1, 2},
+      {kText, "ab", 1, 3},
+      {kClose, "\"", 1, 5},
+      {kIdent, "y", 1, 7},
+      {kOpen, "\"", 1, 9},
+      {kText, "c", 1, 10},
       // The body's start state accepts: on the line feed an empty lexeme, without advancing.
-      {kText, "", 1, 11},   {kText, "", 1, 11},
+      {kText, "", 1, 11},
+      {kText, "", 1, 11},
   };
   EXPECT_EQ(scan.all(expected.size()), expected);
   EXPECT_EQ(scan.lexer().listStack().count(), 2);
@@ -168,7 +197,8 @@ TEST(LexerTest, WithoutAStartMarkerTransitionTheFirstScanFails) {
   std::vector<LexList> lists = mainLists();
   lists[0][0].row.pop_back();
   Scan scan(lists, "abc");
-  EXPECT_EQ(messageOf([&] { scan.lexer().nextLexeme(); }, 9), "SSLex0105e: Invalid token, Line 1, Offset 1, ");
+  EXPECT_EQ(messageOf([&] { scan.lexer().nextLexeme(); }, 9),
+            "SSLex0105e: Invalid token, Line 1, Offset 1, ");
   // The marker is gone; the text itself lexes from column 0.
   EXPECT_EQ(scan.all(), (std::vector<Seen>{{kIdent, "abc", 1, 0}}));
 }
@@ -184,10 +214,9 @@ TEST(LexerTest, TrailingContextEndsTheTokenAtTheMark) {
       /*5*/ {-1, 0, kSkip, {}},
   };
   Scan scan({list}, "a\nca\nc");
-  EXPECT_EQ(scan.all(), (std::vector<Seen>{{kQuoted, "a\n", 1, 0},
-                                           {kIdent, "c", 2, 1},
-                                           {kQuoted, "a\n", 2, 2},
-                                           {kIdent, "c", 3, 1}}));
+  EXPECT_EQ(scan.all(),
+            (std::vector<Seen>{
+                {kQuoted, "a\n", 1, 0}, {kIdent, "c", 2, 1}, {kQuoted, "a\n", 2, 2}, {kIdent, "c", 3, 1}}));
   EXPECT_EQ(scan.consumer().line(), 3);
   EXPECT_EQ(scan.consumer().offset(), 2);
 }
@@ -221,12 +250,23 @@ TEST(LexerTest, StartOfLineDropsTheLineBreakExceptOnLineOneOrColumnOne) {
     std::int32_t lineAfter, offsetAfter;
   };
   const Case cases[] = {
-      {"xx\nyy\n#", {{kIdent, "xx", 1, 0}, {kBreak, "\n", 1, 2}, {kIdent, "yy", 2, 1},
-                     {kHashAtLineStart, "#", 3, 1}}, 3, 2},
-      {"x\n#", {{kIdent, "x", 1, 0}, {kHashAtLineStart, "\n#", 1, 1}}, 2, 2},      // line 1
-      {"x\n\n#", {{kIdent, "x", 1, 0}, {kBreak, "\n", 1, 1}, {kHashAtLineStart, "\n#", 2, 1}}, 3, 2},  // column 1
-      {"x\nyy\n#a", {{kIdent, "x", 1, 0}, {kBreak, "\n", 1, 1}, {kIdent, "yy", 2, 1},
-                     {kHashAtLineStart, "#", 3, 1}, {kIdent, "a", 3, 2}}, 3, 3},
+      {"xx\nyy\n#",
+       {{kIdent, "xx", 1, 0}, {kBreak, "\n", 1, 2}, {kIdent, "yy", 2, 1}, {kHashAtLineStart, "#", 3, 1}},
+       3,
+       2},
+      {"x\n#", {{kIdent, "x", 1, 0}, {kHashAtLineStart, "\n#", 1, 1}}, 2, 2},  // line 1
+      {"x\n\n#",
+       {{kIdent, "x", 1, 0}, {kBreak, "\n", 1, 1}, {kHashAtLineStart, "\n#", 2, 1}},
+       3,
+       2},  // column 1
+      {"x\nyy\n#a",
+       {{kIdent, "x", 1, 0},
+        {kBreak, "\n", 1, 1},
+        {kIdent, "yy", 2, 1},
+        {kHashAtLineStart, "#", 3, 1},
+        {kIdent, "a", 3, 2}},
+       3,
+       3},
   };
   for (const Case& c : cases) {
     Scan scan({list}, c.text);
@@ -239,8 +279,12 @@ TEST(LexerTest, StartOfLineDropsTheLineBreakExceptOnLineOneOrColumnOne) {
 TEST(LexerTest, SwitchReplacesTheTopList) {
   // List 0: 'a' switches to list 1 (push and pop); list 1: 'b', then 'p' pops the last list.
   const std::vector<LexList> lists = {
-      {{0, 0, 0, {{'a', 'a', 1}, {-1, -1, 2}}}, {kIdent, 1, kAccept | FinalFlagPush | FinalFlagPop, {}}, {-1, 0, kSkip, {}}},
-      {{0, 0, 0, {{'b', 'b', 1}, {'p', 'p', 2}}}, {kNumber, 0, kAccept, {}}, {kDot, 0, kAccept | FinalFlagPop, {}}},
+      {{0, 0, 0, {{'a', 'a', 1}, {-1, -1, 2}}},
+       {kIdent, 1, kAccept | FinalFlagPush | FinalFlagPop, {}},
+       {-1, 0, kSkip, {}}},
+      {{0, 0, 0, {{'b', 'b', 1}, {'p', 'p', 2}}},
+       {kNumber, 0, kAccept, {}},
+       {kDot, 0, kAccept | FinalFlagPop, {}}},
   };
   Scan scan(lists, "abp");
   EXPECT_EQ(scan.all(2), (std::vector<Seen>{{kIdent, "a", 1, 0}, {kNumber, "b", 1, 1}}));
@@ -254,31 +298,36 @@ TEST(LexerTest, ListActionsOutsideTheTableRaiseCode6) {
   lists[0][7].listIndex = 2;
   Scan scan(lists, "\"");
   EXPECT_EQ(messageOf([&] { scan.lexer().nextLexeme(); }, 6), "SSLex0106e: Invalid expression list index, 2");
-  EXPECT_EQ(messageOf([&] { scan.lexer().pushList(-1); }, 6), "SSLex0106e: Invalid expression list index, -1");
+  EXPECT_EQ(messageOf([&] { scan.lexer().pushList(-1); }, 6),
+            "SSLex0106e: Invalid expression list index, -1");
 }
 
 TEST(LexerTest, MissingTableOrConsumerOrListsAreRefused) {
   const HeapImage image(lexImage(mainLists()));
   SSLexTable table(image.span(), "t.dfa");
   SSLexStringConsumer consumer("x");
-  for (auto make : {+[](SSLexConsumer*, SSLexTable* t) { SSLex lexer(nullptr, t); },
-                    +[](SSLexConsumer* c, SSLexTable*) { SSLex lexer(c, nullptr); }})
-    EXPECT_EQ(messageOf([&] { make(&consumer, &table); }, 5), "SSLex0107e: Table or consumer missing, required");
+  for (auto make : {+[](SSLexConsumer*, SSLexTable*t) { SSLex lexer(nullptr, t); },
+                    +[](SSLexConsumer*c, SSLexTable*) { SSLex lexer(c, nullptr); }})
+    EXPECT_EQ(messageOf([&] { make(&consumer, &table); }, 5),
+              "SSLex0107e: Table or consumer missing, required");
 
   Bytes none = lexImage(mainLists());
   putWord(none, 0, 0);
   const HeapImage empty(none);
   SSLexTable noLists(empty.span(), "t.dfa");
-  EXPECT_EQ(messageOf([&] { SSLex lexer(&consumer, &noLists); }, 6), "SSLex0106e: Invalid expression list index, 0");
+  EXPECT_EQ(messageOf([&] { SSLex lexer(&consumer, &noLists); }, 6),
+            "SSLex0106e: Invalid expression list index, 0");
 }
 
 TEST(LexerTest, AnIgnoredMatchOfNoTextIsUnmatchedInsteadOfLoopingForever) {
   // A hostile table whose start state accepts and ignores: it would match nothing
   // at the same place forever.
-  const LexList list = {{1, 0, kSkip, {{'a', 'a', 1}, {-1, -1, 2}}}, {kIdent, 0, kAccept, {}}, {-1, 0, kSkip, {}}};
+  const LexList list = {
+      {1, 0, kSkip, {{'a', 'a', 1}, {-1, -1, 2}}}, {kIdent, 0, kAccept, {}}, {-1, 0, kSkip, {}}};
   Scan scan({list}, "a?a");
   EXPECT_EQ(scan.all(1), (std::vector<Seen>{{kIdent, "a", 1, 0}}));
-  EXPECT_EQ(messageOf([&] { scan.lexer().nextLexeme(); }, 9), "SSLex0105e: Invalid token, Line 1, Offset 1, ?");
+  EXPECT_EQ(messageOf([&] { scan.lexer().nextLexeme(); }, 9),
+            "SSLex0105e: Invalid token, Line 1, Offset 1, ?");
   EXPECT_EQ(scan.all(), (std::vector<Seen>{{kIdent, "a", 1, 2}}));
 }
 
@@ -288,6 +337,7 @@ TEST(LexerTest, ReplacedHooksCanSkipTextAndRefillAddsInput) {
   class QuietLex : public SSLex {
    public:
     using SSLex::SSLex;
+
    protected:
     RefPtr<SSLexLexeme> invalidToken() override { return nullptr; }
     RefPtr<SSLexLexeme> tokenLexeme(std::int32_t token) override {
@@ -307,6 +357,7 @@ TEST(LexerTest, ReplacedHooksCanSkipTextAndRefillAddsInput) {
       buffer_ += piece;
       return static_cast<std::int32_t>(piece.size());
     }
+
    private:
     std::string rest_;
   };

@@ -33,7 +33,8 @@ TEST(MutatedTableTest, LexerImagesLoadOrAreRefusedAndLoadedOnesAlwaysFinish) {
   auto pick = [&](std::int64_t low, std::int64_t high) {
     return std::uniform_int_distribution<std::int64_t>(low, high)(random);
   };
-  const std::int32_t interesting[] = {0, 1, 2, 3, -1, -2, 4, 28, 88, 0x7FFFFFFF, -0x7FFFFFFF - 1, 0x10, 0x18, 0x30, 0x78};
+  const std::int32_t interesting[] = {0,    1,    2,    3,   -1, -2, 4, 28, 88, 0x7FFFFFFF, -0x7FFFFFFF - 1,
+                                      0x10, 0x18, 0x30, 0x78};
   const std::string alphabet = "ab z\n\"09?";
   int loaded = 0;
   for (int round = 0; round < 3000; ++round) {
@@ -49,7 +50,8 @@ TEST(MutatedTableTest, LexerImagesLoadOrAreRefusedAndLoadedOnesAlwaysFinish) {
       SSLexTable table(heap.span(), "m.dfa");
       ++loaded;
       std::string text;
-      for (std::int64_t i = pick(0, 40); i > 0; --i) text += alphabet[static_cast<std::size_t>(pick(0, alphabet.size() - 1))];
+      for (std::int64_t i = pick(0, 40); i > 0; --i)
+        text += alphabet[static_cast<std::size_t>(pick(0, alphabet.size() - 1))];
       SSLexStringConsumer consumer(text);
       SSLex lexer(&consumer, &table);
       // Start states that accept give empty lexemes without advancing: bounded here.

@@ -94,7 +94,8 @@ class HeapImage {
   explicit HeapImage(const Bytes& bytes) : size_(bytes.size()), data_(new unsigned char[bytes.size()]) {
     for (std::size_t i = 0; i < size_; ++i) data_[i] = bytes[i];
   }
-  HeapImage(const Bytes& bytes, std::size_t prefix) : HeapImage(Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(prefix))) {}
+  HeapImage(const Bytes& bytes, std::size_t prefix)
+      : HeapImage(Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(prefix))) {}
   std::span<const unsigned char> span() const { return {data_.get(), size_}; }
 
  private:
@@ -104,9 +105,13 @@ class HeapImage {
 
 // Parse tables.
 inline SSYaccEntry shiftOn(std::int32_t token, std::uint32_t state) { return {ActionShift | state, token}; }
-inline SSYaccEntry reduceOn(std::int32_t token, std::uint32_t production) { return {ActionReduce | production, token}; }
+inline SSYaccEntry reduceOn(std::int32_t token, std::uint32_t production) {
+  return {ActionReduce | production, token};
+}
 inline SSYaccEntry acceptOn(std::int32_t token) { return {ActionAccept, token}; }
-inline SSYaccEntry conflictOn(std::int32_t token, std::uint32_t list) { return {ActionConflict | list, token}; }
+inline SSYaccEntry conflictOn(std::int32_t token, std::uint32_t list) {
+  return {ActionConflict | list, token};
+}
 inline SSYaccEntry errorOn(std::int32_t token) { return {0, token}; }
 inline SSYaccEntry gotoOn(std::int32_t nonterminal, std::uint32_t state) { return {state, nonterminal}; }
 

@@ -19,7 +19,10 @@ YaccImage sampleTable() {
   // goal -> S EOF, S -> Y a b, S -> a c, Y -> (empty), S -> error ';' with a
   // conflict on a, recovery information and an error entry.
   return {{{2, 0}, {3, kS}, {2, kS}, {0, kY}, {2, kS}},
-          {{StateHasErrorEntry | StateHasSync, {conflictOn(kA, 0), {ActionSync, kSemicolon}}, {gotoOn(kS, 1), gotoOn(kY, 2)}, 7},
+          {{StateHasErrorEntry | StateHasSync,
+            {conflictOn(kA, 0), {ActionSync, kSemicolon}},
+            {gotoOn(kS, 1), gotoOn(kY, 2)},
+            7},
            {0, {acceptOn(kEofToken)}, {}},
            {StateAllSync, {shiftOn(kA, 3)}, {}},
            {0, {shiftOn(kB, 4)}, {}},
@@ -40,15 +43,29 @@ TEST_F(MutatedTableTest, ParseImagesLoadOrAreRefusedAndLoadedOnesAlwaysFinish) {
   auto pick = [&](std::int64_t low, std::int64_t high) {
     return std::uniform_int_distribution<std::int64_t>(low, high)(random);
   };
-  const std::uint32_t interesting[] = {0,          1,          2,          3,          8,          0xFFFFFFFF,
-                                       0x7FFFFFFF, ActionShift, ActionReduce | 3, ActionAccept, ActionConflict,
-                                       ActionSync, 7,          kS,         kY,         0xFFFF};
+  const std::uint32_t interesting[] = {0,
+                                       1,
+                                       2,
+                                       3,
+                                       8,
+                                       0xFFFFFFFF,
+                                       0x7FFFFFFF,
+                                       ActionShift,
+                                       ActionReduce | 3,
+                                       ActionAccept,
+                                       ActionConflict,
+                                       ActionSync,
+                                       7,
+                                       kS,
+                                       kY,
+                                       0xFFFF};
   const char* words[] = {"a", "b", "c", ";", "x"};
   int loaded = 0;
   for (int round = 0; round < 3000; ++round) {
     Bytes image = original;
     for (std::int64_t n = pick(1, 3); n > 0; --n) {
-      const auto at = static_cast<std::size_t>(pick(kYaccHeaderSize, static_cast<std::int64_t>(image.size()) - 4));
+      const auto at =
+          static_cast<std::size_t>(pick(kYaccHeaderSize, static_cast<std::int64_t>(image.size()) - 4));
       const std::uint32_t value = pick(0, 1) ? interesting[pick(0, std::size(interesting) - 1)]
                                              : static_cast<std::uint32_t>(pick(-5, 40));
       putWord(image, at & ~std::size_t{3}, value);

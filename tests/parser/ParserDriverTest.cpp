@@ -14,7 +14,9 @@ using namespace testparser;
 
 class SSYaccTest : public ParserTest {
  protected:
-  static SSYaccTable load(const YaccImage& table) { return SSYaccTable(HeapImage(yaccImage(table)).span(), "t.llr"); }
+  static SSYaccTable load(const YaccImage& table) {
+    return SSYaccTable(HeapImage(yaccImage(table)).span(), "t.llr");
+  }
 };
 
 TEST_F(SSYaccTest, ShiftReduceAccept) {
@@ -59,8 +61,10 @@ TEST_F(SSYaccTest, ElementFromProductionReachesTheRightSideAndBelow) {
     EXPECT_EQ(p.elementFromProduction(2).state(), 3);
     EXPECT_EQ(p.elementFromProduction(-1).state(), 0);  // the bottom element
     EXPECT_EQ(p.elementFromProduction(-1).lexeme(), nullptr);
-    for (std::int32_t outside : {3, -2, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()})
-      EXPECT_EQ(messageOf([&] { p.elementFromProduction(outside); }, 17), "SSYacc0108e: Invalid index on ElementFromxxx");
+    for (std::int32_t outside :
+         {3, -2, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()})
+      EXPECT_EQ(messageOf([&] { p.elementFromProduction(outside); }, 17),
+                "SSYacc0108e: Invalid index on ElementFromxxx");
     return p.buildElement(production, rhs);
   };
   EXPECT_FALSE(parser.parse());
@@ -217,8 +221,8 @@ TEST_F(SSYaccTest, UnresolvableConflictsGoToTheConflictHook) {
     TokenParser parser(table, "a a");
     std::string seen;
     parser.onConflict = [&](std::int32_t state, SSLexLexeme& lookahead, SSLexLexeme* readAhead) {
-      seen = std::to_string(state) + " " + std::string(lookahead.view()) + " " + std::string(readAhead->view()) +
-             std::to_string(readAhead->line());
+      seen = std::to_string(state) + " " + std::string(lookahead.view()) + " " +
+             std::string(readAhead->view()) + std::to_string(readAhead->line());
       return true;
     };
     EXPECT_TRUE(parser.parse());
@@ -249,8 +253,8 @@ TEST_F(SSYaccTest, ElementsAndLexemesAreSharedByCount) {
   TokenParser parser(table, "a");
   parser.onReduce = [](TokenParser& p, std::uint32_t, std::int32_t) {
     SSYaccStackElement& shifted = p.elementFromProduction(0);
-    EXPECT_EQ(shifted.refCount(), 2);             // the stack and the current element
-    EXPECT_EQ(shifted.lexeme()->refCount(), 1);   // the element; the lookahead is eof by now
+    EXPECT_EQ(shifted.refCount(), 2);            // the stack and the current element
+    EXPECT_EQ(shifted.lexeme()->refCount(), 1);  // the element; the lookahead is eof by now
     RefPtr<SSYaccStackElement> made = p.newElement();
     made->setLexeme(RefPtr<SSLexLexeme>(shifted.lexeme()));  // shared with the shifted element
     EXPECT_EQ(shifted.lexeme()->refCount(), 2);

@@ -20,7 +20,8 @@ namespace morvane::testparser {
 
 // Token numbers of the test grammars.
 enum : std::int32_t { kA = 1, kB = 2, kC = 3, kSemicolon = 4, kX = 9 };
-inline const std::map<std::string, std::int32_t> kTokens = {{"a", kA}, {"b", kB}, {"c", kC}, {";", kSemicolon}, {"x", kX}};
+inline const std::map<std::string, std::int32_t> kTokens = {
+    {"a", kA}, {"b", kB}, {"c", kC}, {";", kSemicolon}, {"x", kX}};
 constexpr std::int32_t kS = kFirstNonterminal;
 constexpr std::int32_t kY = kFirstNonterminal + 1;
 
@@ -85,7 +86,8 @@ class TokenParser : public SSYacc {
   }
   bool cachedLexeme(SSLexLexeme& lexeme) override { return onCached ? onCached(lexeme) : false; }
   bool conflictError(std::int32_t state, SSLexLexeme& lookahead, SSLexLexeme* readAhead) override {
-    return onConflict ? onConflict(state, lookahead, readAhead) : SSYacc::conflictError(state, lookahead, readAhead);
+    return onConflict ? onConflict(state, lookahead, readAhead)
+                      : SSYacc::conflictError(state, lookahead, readAhead);
   }
 
  private:
@@ -123,7 +125,9 @@ inline std::string messageOf(const std::function<void()>& action, int expectedCo
 inline testimage::YaccImage simpleGrammar() {
   using namespace testimage;
   return {{{2, 0}, {1, kS}},
-          {{0, {shiftOn(kA, 1)}, {gotoOn(kS, 2)}}, {0, {reduceOn(kEofToken, 1)}, {}}, {0, {acceptOn(kEofToken)}, {}}},
+          {{0, {shiftOn(kA, 1)}, {gotoOn(kS, 2)}},
+           {0, {reduceOn(kEofToken, 1)}, {}},
+           {0, {acceptOn(kEofToken)}, {}}},
           {}};
 }
 

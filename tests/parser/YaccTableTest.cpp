@@ -21,10 +21,11 @@ YaccImage sampleTable() {
   YaccImage table = simpleGrammar();
   table.states[0].flags = StateHasErrorEntry | StateHasSync;
   table.states[0].errorTarget = 2;
-  table.states[0].actions.push_back(shiftOn(kA, 2));                      // later duplicate: ignored
-  table.states[0].actions.push_back({ActionSync, kSemicolon});            // explicit error entry
+  table.states[0].actions.push_back(shiftOn(kA, 2));            // later duplicate: ignored
+  table.states[0].actions.push_back({ActionSync, kSemicolon});  // explicit error entry
   table.states[1].actions.push_back(conflictOn(kB, 0));
-  table.lists = {{{0, 0, 0, {{kA, kA, 1}, {kB, kB, 2}}}, {2, 0, FinalFlagAccept, {}},
+  table.lists = {{{0, 0, 0, {{kA, kA, 1}, {kB, kB, 2}}},
+                  {2, 0, FinalFlagAccept, {}},
                   {1, 0, FinalFlagAccept | FinalFlagReduce, {}}}};
   return table;
 }
@@ -77,9 +78,12 @@ TEST(YaccTableTest, LookupsFindTheFirstEntryForNarrowAndWideSymbolRanges) {
       return nullptr;
     };
     for (std::int32_t state = 0; state < table.stateCount(); ++state) {
-      for (std::int32_t symbol : std::initializer_list<std::int32_t>{-2000000000, -2, -1, 0, kA, kB, kSemicolon, kX, kS, kS + 1, kS + 1000000, 2000000000}) {
-        EXPECT_EQ(table.findAction(state, symbol), firstOf(table.stateRecord(state).actions, symbol)) << state << " " << symbol;
-        EXPECT_EQ(table.findGoto(state, symbol), firstOf(table.stateRecord(state).gotos, symbol)) << state << " " << symbol;
+      for (std::int32_t symbol : std::initializer_list<std::int32_t>{
+               -2000000000, -2, -1, 0, kA, kB, kSemicolon, kX, kS, kS + 1, kS + 1000000, 2000000000}) {
+        EXPECT_EQ(table.findAction(state, symbol), firstOf(table.stateRecord(state).actions, symbol))
+            << state << " " << symbol;
+        EXPECT_EQ(table.findGoto(state, symbol), firstOf(table.stateRecord(state).gotos, symbol))
+            << state << " " << symbol;
       }
     }
   }
@@ -98,7 +102,8 @@ TEST(YaccTableTest, FixedPartUpTo65535BytesLoads) {
   for (const auto& [states, loads] : {std::pair{2, true}, {3, false}}) {
     YaccImage table;
     table.productions.assign(8188, {1, kS});
-    table.states.assign(static_cast<std::size_t>(states), YaccState{0, {reduceOn(kA, 8187)}, {gotoOn(kS, 1)}});
+    table.states.assign(static_cast<std::size_t>(states),
+                        YaccState{0, {reduceOn(kA, 8187)}, {gotoOn(kS, 1)}});
     const HeapImage heap(yaccImage(table));
     if (loads)
       EXPECT_EQ(SSYaccTable(heap.span(), "t.llr").productionCount(), 8188);
@@ -161,8 +166,10 @@ TEST(YaccTableTest, MalformedImagesAreRefusedWithTheirReason) {
       {record1 + 8, -1, 13, " (record of state 1 outside the image)"},
       {record1 + 4, 9, 13, " (records of states 1 and 2 overlap)"},
       {record0 + 12, static_cast<std::int32_t>(ActionShift | 3), 13, " (state 0: shift to unknown state 3)"},
-      {record1 + 12, static_cast<std::int32_t>(ActionReduce | 2), 13, " (state 1: reduce by unknown production 2)"},
-      {record1 + 20, static_cast<std::int32_t>(ActionConflict | 1), 13, " (state 1: unknown lookahead list 1)"},
+      {record1 + 12, static_cast<std::int32_t>(ActionReduce | 2), 13,
+       " (state 1: reduce by unknown production 2)"},
+      {record1 + 20, static_cast<std::int32_t>(ActionConflict | 1), 13,
+       " (state 1: unknown lookahead list 1)"},
       {record0 + 12 + 24, 0xFFFF, 13, " (state 0: goto to unknown state 65535)"},
       {record0 + 12 + 32, 3, 13, " (state 0: error entry to unknown state 3)"},
       {list + kFinalsAt + 28, 3, 13, " (lookahead list 0, state 1: shift to unknown state 3)"},
@@ -175,7 +182,8 @@ TEST(YaccTableTest, MalformedImagesAreRefusedWithTheirReason) {
     Bytes bytes = yaccImage(sample);
     putWord(bytes, patch.at, static_cast<std::uint32_t>(patch.value));
     const HeapImage heap(bytes);
-    const std::string text = patch.code == 4 ? "SSLex0104e: Invalid table, t.llr" : "SSYacc0111e: Error reading table, t.llr";
+    const std::string text =
+        patch.code == 4 ? "SSLex0104e: Invalid table, t.llr" : "SSYacc0111e: Error reading table, t.llr";
     EXPECT_EQ(messageOf([&] { SSYaccTable(heap.span(), "t.llr"); }, patch.code), text + patch.reason)
         << "word at " << patch.at << " = " << patch.value;
   }
@@ -183,7 +191,8 @@ TEST(YaccTableTest, MalformedImagesAreRefusedWithTheirReason) {
 
 TEST(YaccTableTest, EmbeddedItemLoadsOrIsRefusedWhenEmpty) {
   if (findEmbeddedResource("llr").empty())
-    EXPECT_EQ(messageOf([] { SSYaccTable("c.llr"); }, 13), "SSYacc0111e: Error reading table, c.llr (image empty)");
+    EXPECT_EQ(messageOf([] { SSYaccTable("c.llr"); }, 13),
+              "SSYacc0111e: Error reading table, c.llr (image empty)");
   else
     EXPECT_GT(SSYaccTable("c.llr").stateCount(), 0);
 }
