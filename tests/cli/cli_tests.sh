@@ -164,6 +164,37 @@ dump_table)
     expect_same out "$generated/c.$name"
   done
   ;;
+grammar_cases)
+  # Texts the C grammar accepts, one per row (\n for a line break).
+  accepted=(
+    'void f(void)\n{\n    if (a) if (b) x = 1; else x = 2;\n}\n'
+    'void f(void)\n{\n    a = b = c;\n    a = b - c - d;\n    a = b ? c : d ? e : g;\n}\n'
+    'int f(int x)\n{\n    return (int) x + (unsigned char) x;\n}\n'
+    'int f(a, b) int a; int b; { return a; }\n'
+    'static int f(a) int a; { return a; }\n'
+    'int f() { }\nint g() { }\n'
+  )
+  for text in "${accepted[@]}"; do
+    printf "$text" >case.c
+    expect_exit 0 "$cli" --check case.c
+  done
+  # Texts it rejects, with the line the error names: the line where the offending
+  # token ends (or, after an invalid character, where the character source stands).
+  rejected=(
+    '3|int f(int x)\n{\n    return (x) y;\n}\n'
+    '2|int a;\nmy_t v;\n'
+    '4|void f(void)\n{\n    x = 1;\n    int y;\n}\n'
+    '1|'
+    '2|int a;\n#include <stdio.h>\n'
+    '3|void f(void)\n{\n    s = "";\n}\n'
+    '4|void f(void)\n{\n    x = 1\n}\n'
+  )
+  for row in "${rejected[@]}"; do
+    printf "${row#*|}" >case.c
+    expect_exit 1 "$cli" --check case.c
+    grep -qE "^case\.c:${row%%|*}:[0-9]+: error: SS" err || fail "row '$row': $(cat err)"
+  done
+  ;;
 sample)
   expect_exit 0 "$cli" "$source/examples/sample.c"
   [ -s out ] || fail "no translation of examples/sample.c"
