@@ -10,6 +10,7 @@
 #include "lexer/EmbeddedResource.h"
 #include "lexer/SSException.h"
 #include "lexer/SSLexTable.h"
+#include "tests/lexer/ExpectSSException.h"
 #include "tests/lexer/TableImages.h"
 
 namespace morvane {
@@ -43,17 +44,6 @@ std::int32_t walkRow(const std::vector<Transition>& row, std::int32_t c) {
     if (t.high >= c) return t.next;
   }
   return -1;
-}
-
-std::string messageOf(const std::function<void()>& action, int expectedCode) {
-  try {
-    action();
-  } catch (const SSException& e) {
-    EXPECT_EQ(e.code(), expectedCode) << e.what();
-    return e.what();
-  }
-  ADD_FAILURE() << "no SSException";
-  return {};
 }
 
 TEST(LexTableTest, LoadsListsAndAnswersLookups) {

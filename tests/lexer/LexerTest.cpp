@@ -9,6 +9,7 @@
 
 #include "lexer/SSException.h"
 #include "lexer/SSLex.h"
+#include "tests/lexer/ExpectSSException.h"
 #include "tests/lexer/TableImages.h"
 
 namespace morvane {
@@ -155,18 +156,6 @@ TEST(LexerTest, PushAndPopListsAndAcceptInTheStartState) {
   EXPECT_EQ(scan.lexer().listStack().count(), 2);
   EXPECT_EQ(scan.consumer().line(), 1);
   EXPECT_EQ(scan.consumer().offset(), 11);
-}
-
-// Runs `action`, expecting an SSException with that code; answers its message.
-std::string messageOf(const std::function<void()>& action, int expectedCode) {
-  try {
-    action();
-  } catch (const SSException& e) {
-    EXPECT_EQ(e.code(), expectedCode) << e.what();
-    return e.what();
-  }
-  ADD_FAILURE() << "no SSException";
-  return {};
 }
 
 TEST(LexerTest, UnmatchedTextRaisesCode9AndMovesPastIt) {

@@ -14,6 +14,7 @@
 
 #include "lexer/SSException.h"
 #include "parser/SSYacc.h"
+#include "tests/lexer/ExpectSSException.h"
 #include "tests/lexer/TableImages.h"
 
 namespace morvane::testparser {
@@ -107,18 +108,6 @@ class ParserTest : public ::testing::Test {
   std::int64_t lexemesBefore_ = SSLexLexeme::liveCount();
   std::int64_t elementsBefore_ = SSYaccStackElement::liveCount();
 };
-
-// Runs `action`, expecting an SSException with that code; answers its message.
-inline std::string messageOf(const std::function<void()>& action, int expectedCode) {
-  try {
-    action();
-  } catch (const SSException& e) {
-    EXPECT_EQ(e.code(), expectedCode) << e.what();
-    return e.what();
-  }
-  ADD_FAILURE() << "no SSException";
-  return {};
-}
 
 // goal -> S EOF (0), S -> a (1). State 0 shifts a to 1 and goes to 2 on S; state 1
 // reduces by 1 on EOF; state 2 accepts on EOF.
