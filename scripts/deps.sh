@@ -17,12 +17,13 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "deps.sh: installing ${missing[*]}"
+echo "deps.sh: installing ${missing[*]}" >&2
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
   command -v sudo >/dev/null 2>&1 || { echo "deps.sh: need root or sudo to install ${missing[*]}" >&2; exit 1; }
   sudo="sudo"
 fi
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Progress goes to stderr so that scripts/run.sh prints only the translation on stdout.
+$sudo apt-get update -qq >&2
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
