@@ -26,4 +26,4 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 # Progress goes to stderr so that scripts/run.sh prints only the translation on stdout.
 $sudo apt-get update -qq >&2
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+$sudo apt-get install -y -qq "${missing[@]}" >&2
