@@ -58,11 +58,7 @@ void SSLexConsumer::consumeAccepted() noexcept {
   offset_ = acceptColumn_;
   lineDelta_ = 0;
   column_ = acceptColumn_;
-  // Both marks now stand at the new lexeme start.
-  acceptLineDelta_ = 0;
-  markPosition_ = position_;
-  markLineDelta_ = 0;
-  markColumn_ = column_;
+  restartMarks();
 }
 
 void SSLexConsumer::discardScanned() noexcept {
@@ -70,8 +66,12 @@ void SSLexConsumer::discardScanned() noexcept {
   line_ += lineDelta_;
   offset_ = column_;
   lineDelta_ = 0;
-  acceptPosition_ = position_;
+  restartMarks();
+}
+
+void SSLexConsumer::restartMarks() noexcept {
   // Both marks now stand at the new lexeme start.
+  acceptPosition_ = position_;
   acceptLineDelta_ = 0;
   acceptColumn_ = column_;
   markPosition_ = position_;

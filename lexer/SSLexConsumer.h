@@ -79,6 +79,9 @@ class SSLexConsumer {
   std::int32_t limit_ = 0;  // valid bytes in buffer_
 
  private:
+  // Sets the accept and trailing marks to the current position, the new lexeme's start.
+  void restartMarks() noexcept;
+
   std::int32_t pending_ = -1;
   std::int32_t line_ = 1;
   std::int32_t offset_ = 1;
